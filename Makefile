@@ -1,0 +1,30 @@
+# The two commands: `make run` and `make test`. Both install what is missing
+# on a Debian 12 machine first.
+BUILD_DIR ?= build
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps configure build run test pictures install package clean
+
+all: build
+
+deps:
+	@tools/install-deps.sh
+
+configure:
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: deps build
+	./$(BUILD_DIR)/tessaro
+
+test: deps build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Redraws every bitmap in resources/ with the picture program.
+pictures: build
+	./$(BUILD_DIR)/tools/pictures/tessaro-pictures resources
+
+clean:
+	rm -rf $(BUILD_DIR)

@@ -1,0 +1,54 @@
+#pragma once
+
+// The two control kinds that Qt has no class for: the step line (a label
+// whose caption a handler rebuilds) and the clickable picture.
+
+#include <QLabel>
+
+// A step line of a calculator window. With AutoSize it grows and shrinks to
+// its caption on one line; without, it keeps its size and wraps the caption.
+class StepLine : public QLabel
+{
+    Q_OBJECT
+    Q_PROPERTY(bool autoSize READ autoSize WRITE setAutoSize)
+
+public:
+    explicit StepLine(QWidget* parent = nullptr);
+
+    bool autoSize() const { return m_autoSize; }
+    void setAutoSize(bool autoSize);
+
+    QString caption() const { return text(); }
+    void setCaption(const QString& caption);
+
+    // Every write is numbered, so a handler run can tell the lines it wrote
+    // from those it did not reach.
+    quint64 lastWrite() const { return m_lastWrite; }
+    static quint64 writeCount() { return s_writeCount; }
+
+private:
+    void fitCaption();
+
+    bool m_autoSize = false;
+    quint64 m_lastWrite = 0;
+    static quint64 s_writeCount;
+};
+
+// A picture that answers a click.
+class ImageBox : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit ImageBox(QWidget* parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool m_pressed = false;
+};

@@ -1,0 +1,132 @@
+#include "app/form.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include "numeric/numbertext.h"
+
+Form::Form(QWidget* parent)
+    : QWidget(parent)
+{
+    // Closing a window destroys it with everything typed into it.
+    setAttribute(Qt::WA_DeleteOnClose);
+}
+
+void Form::load()
+{
+    applyDefinition();
+    runHandler([this] { Form_Load(); });
+
+    // The caret starts in the first control of the tab order that takes it.
+    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && !w->isHidden()) {
+            w->setFocus(Qt::OtherFocusReason);
+            break;
+        }
+    }
+}
+
+void Form::applyDefinition()
+{
+    m_picture = property("picture").value<QPixmap>();
+
+    // Labels without AutoSize keep their size and wrap their caption in it.
+    for (QLabel* label : findChildren<QLabel*>()) {
+        if (qobject_cast<ImageBox*>(label) || qobject_cast<StepLine*>(label))
+            continue;
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        label->setAlignment((label->alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignTop);
+    }
+
+    placeOnScreen();
+}
+
+void Form::placeOnScreen()
+{
+    const QVariant position = property("clientPosition");
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    QRect client(position.isValid() ? position.toPoint() : QPoint(), size());
+    if (!position.isValid())
+        client.moveCenter(available.center());
+    // On a small screen the window moves (never shrinks) to stay on it.
+    client.moveRight(std::min(client.right(), available.right()));
+    client.moveBottom(std::min(client.bottom(), available.bottom()));
+    client.moveLeft(std::max(client.left(), available.left()));
+    client.moveTop(std::max(client.top(), available.top()));
+    setGeometry(client);
+}
+
+void Form::runHandler(const std::function<void()>& handler)
+{
+    const quint64 before = StepLine::writeCount();
+    QString message;
+    try {
+        handler();
+        return;
+    } catch (const RuntimeError& error) {
+        message = error.message();
+    } catch (const std::exception& error) {
+        message = QStringLiteral("Error: %1").arg(QString::fromLocal8Bit(error.what()));
+    }
+    // No line may show a value that belongs to other inputs.
+    for (StepLine* line : findChildren<StepLine*>()) {
+        if (line->lastWrite() <= before)
+            line->clear();
+    }
+    showMessageBox(this, message, QMessageBox::Warning, QStringLiteral("Tessaro"));
+}
+
+void Form::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (!m_picture.isNull()) {
+        QPainter painter(this);
+        painter.drawPixmap(0, 0, m_picture);
+    }
+}
+
+void Form::closeEvent(QCloseEvent* event)
+{
+    runHandler([this] { Form_QueryUnload(); });
+    event->accept();
+}
+
+void Form::mousePressEvent(QMouseEvent* event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    QWidget::mousePressEvent(event);
+}
+
+void Form::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton;
+    m_pressed = false;
+    QWidget::mouseReleaseEvent(event);
+    if (click)
+        runHandler([this] { Form_Click(); });
+}
+
+void Form::keyPressEvent(QKeyEvent* event)
+{
+    // Only keys that produce a character raise KeyPress.
+    const QString text = event->text();
+    if (text.isEmpty()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    runHandler([this, code = int(text.front().unicode())] { Form_KeyPress(code); });
+}
+
+void showMessageBox(QWidget* parent, const QString& prompt, QMessageBox::Icon icon,
+                    const QString& title)
+{
+    QMessageBox box(icon, title, prompt, QMessageBox::Ok, parent);
+    box.exec();
+}

@@ -1,0 +1,118 @@
+#pragma once
+
+// The window model that every window of Tessaro is built on.
+//
+// A window class derives from Form, builds its controls from its .ui
+// definition in the constructor and connects its handlers there with
+// onClick/onChange. The definition's root carries two properties of its own:
+// "picture" (the bitmap drawn at the top-left of the client area) and
+// "clientPosition" (where the client area opens, in device-independent
+// pixels). showForm<F>() creates, loads and shows the single instance.
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QWidget>
+
+#include <functional>
+
+#include "app/controls.h"
+
+class Form : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Form(QWidget* parent = nullptr);
+
+    // Applies the definition (geometry, picture, label wrapping), runs
+    // Form_Load and puts the focus on the first control of the tab order.
+    void load();
+
+    // Runs one event handler. A run-time error ends it: the step lines it
+    // did not reach are emptied and a message box says what happened.
+    void runHandler(const std::function<void()>& handler);
+
+protected:
+    // The form events; a window overrides those it answers.
+    virtual void Form_Load() {}
+    virtual void Form_QueryUnload() {}
+    virtual void Form_Click() {}
+    virtual void Form_KeyPress(int keyAscii) { Q_UNUSED(keyAscii) }
+
+    // The control events, each connected to a handler of the window.
+    template <class F> void onClick(QPushButton* button, void (F::*handler)())
+    {
+        connect(button, &QPushButton::clicked, this, [this, handler] { run(handler); });
+    }
+    // An option button's Click: it became selected, by the user or by code.
+    template <class F> void onClick(QRadioButton* option, void (F::*handler)())
+    {
+        connect(option, &QRadioButton::toggled, this, [this, handler](bool selected) {
+            if (selected)
+                run(handler);
+        });
+    }
+    // A list's Click: an item was selected, by the user or by code.
+    template <class F> void onClick(QComboBox* list, void (F::*handler)())
+    {
+        connect(list, &QComboBox::currentIndexChanged, this, [this, handler] { run(handler); });
+    }
+    template <class F> void onClick(ImageBox* image, void (F::*handler)())
+    {
+        connect(image, &ImageBox::clicked, this, [this, handler] { run(handler); });
+    }
+    // A text box's Change: its text changed, by the user or by code.
+    template <class F> void onChange(QLineEdit* box, void (F::*handler)())
+    {
+        connect(box, &QLineEdit::textChanged, this, [this, handler] { run(handler); });
+    }
+
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    template <class F> void run(void (F::*handler)())
+    {
+        runHandler([this, handler] { (static_cast<F*>(this)->*handler)(); });
+    }
+    void applyDefinition();
+    void placeOnScreen();
+
+    QPixmap m_picture;
+    bool m_pressed = false;
+};
+
+// The modal message box: a prompt, an icon, one "OK" button and a title.
+void showMessageBox(QWidget* parent, const QString& prompt, QMessageBox::Icon icon,
+                    const QString& title);
+
+// The single instance of a window class, or null while it is not loaded.
+template <class F> QPointer<F>& formInstance()
+{
+    static QPointer<F> instance;
+    return instance;
+}
+
+// Shows the single instance of a window class, not modal and with no owner:
+// builds and loads it first if it does not exist, and brings it to the front
+// if it does.
+template <class F> F& showForm()
+{
+    QPointer<F>& form = formInstance<F>();
+    if (!form) {
+        form = new F;
+        form->load();
+    }
+    form->show();
+    form->raise();
+    form->activateWindow();
+    return *form;
+}

@@ -1,0 +1,235 @@
+// The text/number operations: reading entries, writing step-line and
+// converter numbers, rounding and the square root.
+
+#include <QTest>
+
+#include <cmath>
+#include <limits>
+
+#include "numeric/numbertext.h"
+
+class tst_NumberText : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void valueOfText_data();
+    void valueOfText();
+    void valueOfTextRange_data();
+    void valueOfTextRange();
+    void valueOfTextLongInputIsLinear();
+    void spacedNumberText_data();
+    void spacedNumberText();
+    void plainNumberText_data();
+    void plainNumberText();
+    void notFiniteIsOverflow_data();
+    void notFiniteIsOverflow();
+    void round_data();
+    void round();
+    void squareRoot();
+};
+
+void tst_NumberText::valueOfText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("value");
+    QTest::newRow("empty") << "" << 0.0;
+    QTest::newRow("word") << "abc" << 0.0;
+    QTest::newRow("lone minus") << "-" << 0.0;
+    QTest::newRow("lone point") << "." << 0.0;
+    QTest::newRow("whole") << "12" << 12.0;
+    QTest::newRow("blank inside") << "1 2" << 12.0;
+    QTest::newRow("blanks around") << "  7  " << 7.0;
+    QTest::newRow("tab and line feed") << "\t1\n5" << 15.0;
+    QTest::newRow("unit after") << "3cm" << 3.0;
+    QTest::newRow("comma ends") << "1,5" << 1.0;
+    QTest::newRow("decimal") << "2.5" << 2.5;
+    QTest::newRow("no leading zero") << ".5" << 0.5;
+    QTest::newRow("trailing point") << "5." << 5.0;
+    QTest::newRow("second point ends") << "1.2.3" << 1.2;
+    QTest::newRow("negative") << "-3" << -3.0;
+    QTest::newRow("plus") << "+4" << 4.0;
+    QTest::newRow("sign then blank") << "- 5" << -5.0;
+    QTest::newRow("exponent") << "2E3" << 2000.0;
+    QTest::newRow("small e") << "1.5e2" << 150.0;
+    QTest::newRow("negative exponent") << "25e-1" << 2.5;
+    QTest::newRow("exponent with blanks") << "2 e 3" << 2000.0;
+    QTest::newRow("exponent without digits") << "2E" << 2.0;
+    QTest::newRow("exponent sign without digits") << "2e+x" << 2.0;
+    QTest::newRow("inf is a word") << "inf" << 0.0;
+    QTest::newRow("nan is a word") << "nan" << 0.0;
+    QTest::newRow("hex is not read") << "0x10" << 0.0;
+    QTest::newRow("arabic-indic digit is not a digit") << QString::fromUtf8("\u0663") << 0.0;
+    QTest::newRow("correctly rounded") << "0.1" << 0.1;
+}
+
+void tst_NumberText::valueOfText()
+{
+    QFETCH(QString, text);
+    QFETCH(double, value);
+    QCOMPARE(ValueOfText(text), value);
+}
+
+void tst_NumberText::valueOfTextRange_data()
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("value");
+    QTest::newRow("beyond range") << "1e999" << inf;
+    QTest::newRow("beyond range negative") << "-1e999" << -inf;
+    QTest::newRow("huge exponent digits") << "1e99999999999999999999" << inf;
+    QTest::newRow("long whole number") << QString(400, u'9') << inf;
+    QTest::newRow("too small") << "1e-999" << 0.0;
+    QTest::newRow("zeros then digits, too small") << "0.000001e-999" << 0.0;
+    QTest::newRow("largest double") << "1.7976931348623157e308" << std::numeric_limits<double>::max();
+    QTest::newRow("subnormal") << "4.9406564584124654e-324" << std::numeric_limits<double>::denorm_min();
+}
+
+void tst_NumberText::valueOfTextRange()
+{
+    QFETCH(QString, text);
+    QFETCH(double, value);
+    QCOMPARE(ValueOfText(text), value);
+}
+
+void tst_NumberText::valueOfTextLongInputIsLinear()
+{
+    // 100,000 characters of digits, of blanks and of junk read at once.
+    QElapsedTimer timer;
+    timer.start();
+    QCOMPARE(ValueOfText(QString(100000, u'0') + "5"), 5.0);
+    QCOMPARE(ValueOfText("7" + QString(100000, u' ')), 7.0);
+    QCOMPARE(ValueOfText("1." + QString(100000, u'3')), 1.0 + 1.0 / 3.0);
+    QCOMPARE(ValueOfText(QString(100000, u'x')), 0.0);
+    QVERIFY2(timer.elapsed() < 500, qPrintable(QString::number(timer.elapsed())));
+}
+
+void tst_NumberText::spacedNumberText_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("zero") << 0.0 << " 0";
+    QTest::newRow("negative zero") << -0.0 << " 0";
+    QTest::newRow("whole") << 12.0 << " 12";
+    QTest::newRow("decimal") << 12.56 << " 12.56";
+    QTest::newRow("negative") << -3.0 << "-3";
+    QTest::newRow("below one") << 0.5 << " .5";
+    QTest::newRow("negative below one") << -0.25 << "-.25";
+    QTest::newRow("fifteen digits") << 0.1 + 0.2 << " .3";
+    QTest::newRow("product of pi") << 3.14 * 3 << " 9.42";
+    QTest::newRow("sphere constant") << 4.176200000000001 << " 4.1762";
+    QTest::newRow("root two") << std::sqrt(2.0) << " 1.4142135623731";
+    QTest::newRow("largest plain") << 999999999999999.0 << " 999999999999999";
+    QTest::newRow("rounds up to exponent") << 999999999999999.9 << " 1E+15";
+    QTest::newRow("1E15") << 1e15 << " 1E+15";
+    QTest::newRow("1E16") << 1e16 << " 1E+16";
+    QTest::newRow("1E200") << 1e200 << " 1E+200";
+    QTest::newRow("largest double") << std::numeric_limits<double>::max() << " 1.79769313486232E+308";
+    QTest::newRow("negative exponent form") << -1.5e20 << "-1.5E+20";
+    QTest::newRow("smallest plain") << 1e-9 << " .000000001";
+    QTest::newRow("below smallest plain") << 1.5e-10 << " 1.5E-10";
+    QTest::newRow("tiny") << 5e-324 << " 4.94065645841247E-324";
+    QTest::newRow("exponent two digits") << 1.25e-5 << " .0000125";
+    QTest::newRow("long fraction") << 1.0 / 3.0 << " .333333333333333";
+    QTest::newRow("long whole rounds") << 123456789012345678.0 << " 1.23456789012346E+17";
+}
+
+void tst_NumberText::spacedNumberText()
+{
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(SpacedNumberText(value), text);
+}
+
+void tst_NumberText::plainNumberText_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("zero") << 0.0 << "." << "0";
+    QTest::newRow("negative zero") << -0.0 << "." << "0";
+    QTest::newRow("whole") << 10560.0 << "." << "10560";
+    QTest::newRow("below one") << 0.5 << "." << "0.5";
+    QTest::newRow("negative below one") << -0.5 << "." << "-0.5";
+    QTest::newRow("small") << 0.00002 << "." << "0.00002";
+    QTest::newRow("decimal comma") << 0.125 << "," << "0,125";
+    QTest::newRow("decimal comma whole") << 2.0 << "," << "2";
+    QTest::newRow("decimal comma exponent") << -1.5e-10 << "," << "-1,5E-10";
+    QTest::newRow("exponent") << 1e16 << "." << "1E+16";
+    QTest::newRow("many digits") << 14.81481468 << "." << "14.81481468";
+}
+
+void tst_NumberText::plainNumberText()
+{
+    QFETCH(double, value);
+    QFETCH(QString, separator);
+    QFETCH(QString, text);
+    QCOMPARE(PlainNumberText(value, separator), text);
+}
+
+void tst_NumberText::notFiniteIsOverflow_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::newRow("infinity") << std::numeric_limits<double>::infinity();
+    QTest::newRow("minus infinity") << -std::numeric_limits<double>::infinity();
+    QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN();
+}
+
+void tst_NumberText::notFiniteIsOverflow()
+{
+    QFETCH(double, value);
+    for (auto write : {+[](double v) { return SpacedNumberText(v); },
+                       +[](double v) { return PlainNumberText(v); }}) {
+        try {
+            write(value);
+            QFAIL("no run-time error");
+        } catch (const RuntimeError& error) {
+            QCOMPARE(error.kind(), RuntimeError::Kind::Overflow);
+            QCOMPARE(error.message(), QStringLiteral("Overflow: a result is too large to calculate."));
+        }
+    }
+}
+
+void tst_NumberText::round_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("digits");
+    QTest::addColumn<double>("rounded");
+    QTest::newRow("exact half down to even") << 0.125 << 2 << 0.12;
+    QTest::newRow("exact half up to even") << 0.375 << 2 << 0.38;
+    QTest::newRow("2.5 to even") << 2.5 << 0 << 2.0;
+    QTest::newRow("3.5 to even") << 3.5 << 0 << 4.0;
+    QTest::newRow("1.005 lies below the half") << 1.005 << 2 << 1.0;
+    QTest::newRow("a twelfth") << 1.0 / 12 << 5 << 0.08333;
+    QTest::newRow("a third of 100") << 100.0 / 3 << 5 << 33.33333;
+    QTest::newRow("inches to miles") << 1.0 / 63360 << 5 << 0.00002;
+    QTest::newRow("nine places") << 1234.56789 / 1000000 << 9 << 0.001234568;
+    QTest::newRow("negative") << -2.0 / 3 << 5 << -0.66667;
+    QTest::newRow("large stays") << 1e300 << 5 << 1e300;
+    QTest::newRow("tiny to zero") << 1e-300 << 9 << 0.0;
+}
+
+void tst_NumberText::round()
+{
+    QFETCH(double, value);
+    QFETCH(int, digits);
+    QFETCH(double, rounded);
+    QCOMPARE(Round(value, digits), rounded);
+}
+
+void tst_NumberText::squareRoot()
+{
+    QCOMPARE(SquareRoot(25.0), 5.0);
+    QCOMPARE(SquareRoot(0.0), 0.0);
+    try {
+        SquareRoot(-75.0);
+        QFAIL("no run-time error");
+    } catch (const RuntimeError& error) {
+        QCOMPARE(error.kind(), RuntimeError::Kind::NegativeSquareRoot);
+        QCOMPARE(error.message(),
+                 QStringLiteral("Invalid calculation: square root of a negative number."));
+    }
+}
+
+QTEST_APPLESS_MAIN(tst_NumberText)
+#include "tst_numbertext.moc"
