@@ -14,10 +14,9 @@ StepLine::StepLine(QWidget* parent)
 
 void StepLine::setAutoSize(bool autoSize)
 {
+    // The stored size is only the starting size of an AutoSize line.
     m_autoSize = autoSize;
     setWordWrap(!autoSize);
-    if (autoSize)
-        fitCaption();
 }
 
 void StepLine::setCaption(const QString& caption)

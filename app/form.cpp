@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <algorithm>
+
 #include "numeric/numbertext.h"
 
 Form::Form(QWidget* parent)
@@ -21,9 +23,9 @@ void Form::load()
     runHandler([this] { Form_Load(); });
 
     // The caret starts in the first control of the tab order that takes it.
-    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
-        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && !w->isHidden()) {
-            w->setFocus(Qt::OtherFocusReason);
+    for (QWidget* control : m_tabOrder) {
+        if (control->isEnabled() && !control->isHidden()) {
+            control->setFocus(Qt::OtherFocusReason);
             break;
         }
     }
@@ -41,6 +43,19 @@ void Form::applyDefinition()
         label->setWordWrap(true);
         label->setAlignment((label->alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignTop);
     }
+
+    // The Tab key visits the controls that take the focus by their
+    // "tabIndex", lowest first.
+    m_tabOrder.clear();
+    for (QWidget* control : findChildren<QWidget*>()) {
+        if (control->property("tabIndex").isValid() && (control->focusPolicy() & Qt::TabFocus))
+            m_tabOrder << control;
+    }
+    std::stable_sort(m_tabOrder.begin(), m_tabOrder.end(), [](QWidget* a, QWidget* b) {
+        return a->property("tabIndex").toInt() < b->property("tabIndex").toInt();
+    });
+    for (qsizetype i = 1; i < m_tabOrder.size(); ++i)
+        setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
 
     placeOnScreen();
 }
@@ -78,7 +93,7 @@ void Form::runHandler(const std::function<void()>& handler)
     // No line may show a value that belongs to other inputs.
     for (StepLine* line : findChildren<StepLine*>()) {
         if (line->lastWrite() <= before)
-            line->clear();
+            line->setCaption(QString());
     }
     showMessageBox(this, message, QMessageBox::Warning, QStringLiteral("Tessaro"));
 }

@@ -7,7 +7,8 @@
 // onClick/onChange. The definition's root carries two properties of its own:
 // "picture" (the bitmap drawn at the top-left of the client area) and
 // "clientPosition" (where the client area opens, in device-independent
-// pixels). showForm<F>() creates, loads and shows the single instance.
+// pixels). Every control carries its "tabIndex", which orders the Tab key.
+// showForm<F>() creates, loads and shows the single instance.
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -87,6 +88,7 @@ private:
     void placeOnScreen();
 
     QPixmap m_picture;
+    QList<QWidget*> m_tabOrder;
     bool m_pressed = false;
 };
 
