@@ -5,8 +5,8 @@
 #include <QFontDatabase>
 #include <QIcon>
 #include <QPalette>
-#include <QStyle>
-#include <QStyleFactory>
+
+#include "app/style.h"
 
 static void initResources()
 {
@@ -20,7 +20,7 @@ void setupApplication()
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
 
     // The same look on every desktop, dark themes included.
-    QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"));
+    auto* style = new TessaroStyle;
     QApplication::setStyle(style);
     QApplication::setPalette(style->standardPalette());
 
