@@ -165,8 +165,8 @@ const Scene& theScene()
         Material red{displayed(215, 30, 28), {0.55, 0.55, 0.55}, 40, 0.0};
         Material magenta{displayed(210, 40, 190), {0.55, 0.55, 0.55}, 60, 0.0};
         Material green{displayed(40, 185, 55), {0.45, 0.45, 0.45}, 30, 0.0};
-        Material gold{displayed(205, 140, 25), displayed(255, 210, 110), 18, 0.06};
-        Material yellow{displayed(250, 225, 35), {0.7, 0.7, 0.7}, 80, 0.06};
+        Material gold{displayed(205, 140, 18), displayed(220, 170, 70), 30, 0.0};
+        Material yellow{displayed(250, 230, 30), {0.7, 0.7, 0.7}, 80, 0.06};
         Scene s{{
             makeSolid(Shape::Box, {-3.7, 0, 0.2}, 0.62, 1.24, kCubeCos, kCubeSin, red),
             makeSolid(Shape::Cylinder, {-1.85, 0, 0.75}, 0.6, 1.55, 1, 0, magenta),
