@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <functional>
 
+#include "drawing.h"
 #include "figures.h"
 
 struct Picture
@@ -29,9 +30,26 @@ int main(int argc, char* argv[])
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
+    if (!loadLetteringFont()) {
+        std::fprintf(stderr, "cannot load the lettering font %s\n", TESSARO_LETTERING_FONT);
+        return 1;
+    }
 
     const Picture pictures[] = {
         {"square.bmp", drawRectangle},
+        {"triangle.bmp", drawTriangle},
+        {"trapezoid.bmp", drawTrapezoid},
+        {"parallelogram.bmp", drawParallelogram},
+        {"circle.bmp", drawCircle},
+        {"recsolid.bmp", drawRectangularSolid},
+        {"cylinder.bmp", drawCylinder},
+        {"cone.bmp", drawCone},
+        {"sphere.bmp", drawSphere},
+        {"pyramid.bmp", drawPyramid},
+        {"distmid.bmp", drawDistanceAndMidpoint},
+        {"theorem.bmp", drawTheorem},
+        {"menuback.bmp", drawMenuBackground},
+        {"rootsign.bmp", drawRootSign},
         {"icon.png", drawIcon},
     };
     for (const Picture& picture : pictures) {
