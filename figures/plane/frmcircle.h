@@ -1,0 +1,18 @@
+#pragma once
+
+#include "app/form.h"
+#include "ui_frmcircle.h"
+
+// The circle: area and circumference from the radius.
+class FrmCircle : public Form
+{
+    Q_OBJECT
+
+public:
+    explicit FrmCircle(QWidget* parent = nullptr);
+
+    void Command1_Click();
+
+private:
+    Ui::FrmCircle ui;
+};

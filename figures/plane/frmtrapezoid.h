@@ -1,0 +1,18 @@
+#pragma once
+
+#include "app/form.h"
+#include "ui_frmtrapezoid.h"
+
+// The trapezoid: area from the two bases and the height, perimeter from the four sides.
+class FrmTrapezoid : public Form
+{
+    Q_OBJECT
+
+public:
+    explicit FrmTrapezoid(QWidget* parent = nullptr);
+
+    void Command1_Click();
+
+private:
+    Ui::FrmTrapezoid ui;
+};
