@@ -12,6 +12,7 @@
 
 #include "drawing.h"
 #include "figures.h"
+#include "splash.h"
 
 struct Picture
 {
@@ -50,6 +51,7 @@ int main(int argc, char* argv[])
         {"theorem.bmp", drawTheorem},
         {"menuback.bmp", drawMenuBackground},
         {"rootsign.bmp", drawRootSign},
+        {"splash.bmp", drawSplash},
         {"icon.png", drawIcon},
     };
     for (const Picture& picture : pictures) {

@@ -1,0 +1,67 @@
+#include "splash.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+#include "drawing.h"
+
+namespace {
+
+// The whole bitmap, and the part of it that the splash window shows.
+constexpr int kWidth = 398;
+constexpr int kHeight = 300;
+constexpr int kShownWidth = 395;
+constexpr int kShownHeight = 298;
+
+// The distance of the lettering from the edges of the shown part.
+constexpr qreal kMargin = 5;
+
+// The ground under the lettering, and the colour of the credit lines.
+const QColor kDeepBlue(36, 64, 160);
+const QColor kCreditGrey(200, 200, 204);
+
+// Draws a line of text on the given baseline whose ink starts at x
+// (Qt::AlignLeft) or ends at x (Qt::AlignRight), on whole pixels.
+void drawTextLine(QPainter& p, const QFont& font, Qt::Alignment side, qreal x, qreal baseline, const QString& text,
+                  const QColor& colour)
+{
+    const QRectF ink = letteringBounds(font, text);
+    const qreal origin = side == Qt::AlignRight ? x - ink.right() : x - ink.left();
+    drawLettering(p, font, QPointF(std::round(origin), std::round(baseline)), text, colour);
+}
+
+} // namespace
+
+QImage drawSplash()
+{
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    image.fill(kDeepBlue);
+    drawSplashText(image);
+    return image;
+}
+
+void drawSplashText(QImage& image)
+{
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    const qreal right = kShownWidth - kMargin;
+
+    // The prompt hangs from the top margin; the large name a few pixels
+    // lower, so that its heavy capital does not crowd the corner.
+    const QFont prompt = letteringFont(14);
+    const QString promptText = QStringLiteral("Click or press any Key to Start");
+    drawTextLine(p, prompt, Qt::AlignLeft, kMargin, kMargin - letteringBounds(prompt, promptText).top(), promptText,
+                 Qt::black);
+    const QFont name = letteringFont(52);
+    const QString nameText = QStringLiteral("Tessaro");
+    drawTextLine(p, name, Qt::AlignRight, right, kMargin + 4 - letteringBounds(name, nameText).top(), nameText,
+                 Qt::black);
+
+    // The two credit lines share one baseline, with room for the descenders
+    // above the bottom margin.
+    const QFont credit = letteringFont(12);
+    const qreal baseline = kShownHeight - kMargin - QFontMetricsF(credit).descent();
+    drawTextLine(p, credit, Qt::AlignLeft, kMargin, baseline, QStringLiteral("Version 1.0"), kCreditGrey);
+    drawTextLine(p, credit, Qt::AlignRight, right, baseline, QStringLiteral("Geometry, step by step"), kCreditGrey);
+}
