@@ -1,0 +1,31 @@
+#include "figures/solid/frmsphere.h"
+
+#include <cmath>
+
+#include "numeric/numbertext.h"
+
+namespace {
+// Four thirds of pi as the window has always used it: the double product of
+// 1.33 and 3.14, not 4 / 3 * 3.14.
+constexpr double FourThirdsPi = 4.176200000000001;
+constexpr double FourPi = 12.56;
+}
+
+FrmSphere::FrmSphere(QWidget* parent)
+    : Form(parent)
+{
+    ui.setupUi(this);
+    onClick(ui.Command1, &FrmSphere::Command1_Click);
+}
+
+void FrmSphere::Command1_Click()
+{
+    const double R = ValueOfText(ui.Radius->text());
+
+    ui.DispVol1->setCaption("4/3pi*" + SpacedNumberText(R) + " ³");
+    ui.DispVol2->setCaption("4/3pi*" + SpacedNumberText(std::pow(R, 3)));
+    ui.DispVol3->setCaption(SpacedNumberText(FourThirdsPi * std::pow(R, 3)));
+    ui.DispSA1->setCaption("4pi*" + SpacedNumberText(R) + " ²");
+    ui.DispSA2->setCaption("4pi*" + SpacedNumberText(R * R));
+    ui.DispSA3->setCaption(SpacedNumberText(FourPi * (R * R)));
+}
