@@ -2,12 +2,12 @@
 
 #include "app/application.h"
 #include "app/form.h"
-#include "figures/plane/frmsquare.h"
+#include "app/frmsplash.h"
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     setupApplication();
-    showForm<frmsquare>();
+    showForm<frmSplash>();
     return app.exec();
 }

@@ -1,0 +1,133 @@
+#include "app/frmmenu.h"
+
+#include "figures/plane/frmsquare.h"
+
+frmMenu::frmMenu(QWidget* parent)
+    : Form(parent)
+{
+    ui.setupUi(this);
+    onClick(ui.square, &frmMenu::square_Click);
+    onClick(ui.Triangle, &frmMenu::Triangle_Click);
+    onClick(ui.trape, &frmMenu::trape_Click);
+    onClick(ui.para, &frmMenu::para_Click);
+    onClick(ui.circ, &frmMenu::circ_Click);
+    onClick(ui.RecSolid, &frmMenu::RecSolid_Click);
+    onClick(ui.Cylinder, &frmMenu::Cylinder_Click);
+    onClick(ui.Cone, &frmMenu::Cone_Click);
+    onClick(ui.Sphere, &frmMenu::Sphere_Click);
+    onClick(ui.Pyramid, &frmMenu::Pyramid_Click);
+    onClick(ui.DistAndMidPoint, &frmMenu::DistAndMidPoint_Click);
+    onClick(ui.Therom, &frmMenu::Therom_Click);
+
+    onClick(ui.Combo1, &frmMenu::Combo1_Click);
+    onClick(ui.Combo2, &frmMenu::Combo2_Click);
+    onChange(ui.Textbox, &frmMenu::Textbox_Change);
+    onClick(ui.MCombo1, &frmMenu::MCombo1_Click);
+    onClick(ui.MCombo2, &frmMenu::MCombo2_Click);
+    onChange(ui.MTextBox, &frmMenu::MTextBox_Change);
+}
+
+void frmMenu::Form_Load()
+{
+    // The converters' unit lists are filled here once the converters land.
+}
+
+void frmMenu::square_Click()
+{
+    showForm<frmsquare>();
+}
+
+void frmMenu::Triangle_Click()
+{
+    // Opens the triangle window once that window is built.
+}
+
+void frmMenu::trape_Click()
+{
+    // Opens the trapezoid window once that window is built.
+}
+
+void frmMenu::para_Click()
+{
+    // Opens the parallelogram window once that window is built.
+}
+
+void frmMenu::circ_Click()
+{
+    // Opens the circle window once that window is built.
+}
+
+void frmMenu::RecSolid_Click()
+{
+    // Opens the rectangular solid window once that window is built.
+}
+
+void frmMenu::Cylinder_Click()
+{
+    // Opens the cylinder window once that window is built.
+}
+
+void frmMenu::Cone_Click()
+{
+    // Opens the cone window once that window is built.
+}
+
+void frmMenu::Sphere_Click()
+{
+    // Opens the sphere window once that window is built.
+}
+
+void frmMenu::Pyramid_Click()
+{
+    // Opens the square pyramid window once that window is built.
+}
+
+void frmMenu::DistAndMidPoint_Click()
+{
+    // Opens the distance and midpoint window once that window is built.
+}
+
+void frmMenu::Therom_Click()
+{
+    // Opens the Pythagorean theorem window once that window is built.
+}
+
+void frmMenu::Combo1_Click()
+{
+    update();
+}
+
+void frmMenu::Combo2_Click()
+{
+    update();
+}
+
+void frmMenu::Textbox_Change()
+{
+    update();
+}
+
+void frmMenu::MCombo1_Click()
+{
+    m_update();
+}
+
+void frmMenu::MCombo2_Click()
+{
+    m_update();
+}
+
+void frmMenu::MTextBox_Change()
+{
+    m_update();
+}
+
+void frmMenu::update()
+{
+    // The US converter lands with its conversion table.
+}
+
+void frmMenu::m_update()
+{
+    // The metric converter lands with its conversion table.
+}
