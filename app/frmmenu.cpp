@@ -1,6 +1,10 @@
 #include "app/frmmenu.h"
 
+#include "figures/plane/frmcircle.h"
+#include "figures/plane/frmparallelogram.h"
 #include "figures/plane/frmsquare.h"
+#include "figures/plane/frmtrapezoid.h"
+#include "figures/plane/frmtriangle.h"
 
 frmMenu::frmMenu(QWidget* parent)
     : Form(parent)
@@ -39,22 +43,22 @@ void frmMenu::square_Click()
 
 void frmMenu::Triangle_Click()
 {
-    // Opens the triangle window once that window is built.
+    showForm<FrmTriangle>();
 }
 
 void frmMenu::trape_Click()
 {
-    // Opens the trapezoid window once that window is built.
+    showForm<FrmTrapezoid>();
 }
 
 void frmMenu::para_Click()
 {
-    // Opens the parallelogram window once that window is built.
+    showForm<FrmParallelogram>();
 }
 
 void frmMenu::circ_Click()
 {
-    // Opens the circle window once that window is built.
+    showForm<FrmCircle>();
 }
 
 void frmMenu::RecSolid_Click()
