@@ -5,6 +5,11 @@
 #include "figures/plane/frmsquare.h"
 #include "figures/plane/frmtrapezoid.h"
 #include "figures/plane/frmtriangle.h"
+#include "figures/solid/frmcone.h"
+#include "figures/solid/frmcylinder.h"
+#include "figures/solid/frmpyramid.h"
+#include "figures/solid/frmrecsolid.h"
+#include "figures/solid/frmsphere.h"
 
 frmMenu::frmMenu(QWidget* parent)
     : Form(parent)
@@ -63,27 +68,27 @@ void frmMenu::circ_Click()
 
 void frmMenu::RecSolid_Click()
 {
-    // Opens the rectangular solid window once that window is built.
+    showForm<FrmRecSolid>();
 }
 
 void frmMenu::Cylinder_Click()
 {
-    // Opens the cylinder window once that window is built.
+    showForm<FrmCylinder>();
 }
 
 void frmMenu::Cone_Click()
 {
-    // Opens the cone window once that window is built.
+    showForm<FrmCone>();
 }
 
 void frmMenu::Sphere_Click()
 {
-    // Opens the sphere window once that window is built.
+    showForm<FrmSphere>();
 }
 
 void frmMenu::Pyramid_Click()
 {
-    // Opens the square pyramid window once that window is built.
+    showForm<FrmPyramid>();
 }
 
 void frmMenu::DistAndMidPoint_Click()
