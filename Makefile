@@ -26,5 +26,12 @@ test: deps build
 pictures: build
 	./$(BUILD_DIR)/tools/pictures/tessaro-pictures resources
 
+install: build
+	cmake --install $(BUILD_DIR)
+
+# A Debian package in build/: tessaro_<version>_<arch>.deb
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
+
 clean:
 	rm -rf $(BUILD_DIR)

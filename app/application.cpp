@@ -17,6 +17,7 @@ void setupApplication()
 {
     initResources();
     QApplication::setApplicationName(QStringLiteral("Tessaro"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.tessaro.Tessaro"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
 
     // The same look on every desktop, dark themes included.
