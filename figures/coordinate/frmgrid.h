@@ -1,0 +1,19 @@
+#pragma once
+
+#include "app/form.h"
+#include "ui_frmgrid.h"
+
+// Two points of the plane: their midpoint and the distance between them, the
+// distance lines standing under square-root signs.
+class FrmGrid : public Form
+{
+    Q_OBJECT
+
+public:
+    explicit FrmGrid(QWidget* parent = nullptr);
+
+    void Command1_Click();
+
+private:
+    Ui::FrmGrid ui;
+};
