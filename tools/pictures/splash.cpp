@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "drawing.h"
+#include "raytracer.h"
 
 namespace {
 
@@ -17,8 +18,10 @@ constexpr int kShownHeight = 298;
 // The distance of the lettering from the edges of the shown part.
 constexpr qreal kMargin = 5;
 
-// The ground under the lettering, and the colour of the credit lines.
-const QColor kDeepBlue(36, 64, 160);
+// The supersampling of the scene: 4 x 4 rays per pixel.
+constexpr int kSamplesPerAxis = 4;
+
+// The colour of the credit lines, light on the dark floor.
 const QColor kCreditGrey(200, 200, 204);
 
 // Draws a line of text on the given baseline whose ink starts at x
@@ -33,10 +36,14 @@ void drawTextLine(QPainter& p, const QFont& font, Qt::Alignment side, qreal x, q
 
 } // namespace
 
+QImage drawSplashScene()
+{
+    return renderSolidsScene(kWidth, kHeight, kSamplesPerAxis);
+}
+
 QImage drawSplash()
 {
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
-    image.fill(kDeepBlue);
+    QImage image = drawSplashScene();
     drawSplashText(image);
     return image;
 }
