@@ -1,5 +1,7 @@
 #include "app/frmmenu.h"
 
+#include "figures/coordinate/frmgrid.h"
+#include "figures/coordinate/frmpryther.h"
 #include "figures/plane/frmcircle.h"
 #include "figures/plane/frmparallelogram.h"
 #include "figures/plane/frmsquare.h"
@@ -93,12 +95,12 @@ void frmMenu::Pyramid_Click()
 
 void frmMenu::DistAndMidPoint_Click()
 {
-    // Opens the distance and midpoint window once that window is built.
+    showForm<FrmGrid>();
 }
 
 void frmMenu::Therom_Click()
 {
-    // Opens the Pythagorean theorem window once that window is built.
+    showForm<FrmPryTher>();
 }
 
 void frmMenu::Combo1_Click()
