@@ -1,6 +1,9 @@
 #include "app/form.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -57,7 +60,42 @@ void Form::applyDefinition()
     for (qsizetype i = 1; i < m_tabOrder.size(); ++i)
         setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
 
+    if (!findChildren<StepLine*>().isEmpty())
+        addCopyWorkedSolution();
+
     placeOnScreen();
+}
+
+void Form::addCopyWorkedSolution()
+{
+    // Ctrl+Shift+C, or the window's context menu.
+    auto* copy = new QAction(QStringLiteral("Copy Worked Solution"), this);
+    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    copy->setShortcutContext(Qt::WindowShortcut);
+    connect(copy, &QAction::triggered, this,
+            [this] { QGuiApplication::clipboard()->setText(workedSolution()); });
+    addAction(copy);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+QString Form::workedSolution() const
+{
+    auto byLeft = [](const QWidget* a, const QWidget* b) { return a->x() < b->x(); };
+    auto byTop = [](const QWidget* a, const QWidget* b) { return a->y() < b->y(); };
+
+    QStringList text{windowTitle().trimmed()};
+    QList<QGroupBox*> frames = findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly);
+    std::stable_sort(frames.begin(), frames.end(), byLeft);
+    for (const QGroupBox* frame : frames) {
+        text << QString() << frame->title();
+        QList<StepLine*> lines = frame->findChildren<StepLine*>(Qt::FindDirectChildrenOnly);
+        std::stable_sort(lines.begin(), lines.end(), byTop);
+        for (const StepLine* line : lines) {
+            if (!line->caption().isEmpty())
+                text << line->caption();
+        }
+    }
+    return text.join(u'\n') + u'\n';
 }
 
 void Form::placeOnScreen()

@@ -38,6 +38,11 @@ public:
     // did not reach are emptied and a message box says what happened.
     void runHandler(const std::function<void()>& handler);
 
+    // A calculator window's worked solution as plain text: its caption, then
+    // for each frame from left to right a blank line, the frame's caption and
+    // its step lines that show something, from top to bottom.
+    QString workedSolution() const;
+
 protected:
     // The form events; a window overrides those it answers.
     virtual void Form_Load() {}
@@ -85,6 +90,7 @@ private:
         runHandler([this, handler] { (static_cast<F*>(this)->*handler)(); });
     }
     void applyDefinition();
+    void addCopyWorkedSolution();
     void placeOnScreen();
 
     QPixmap m_picture;

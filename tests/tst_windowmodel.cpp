@@ -1,7 +1,9 @@
 // The window model: single instances, a fresh window after a close, AutoSize
 // step lines and the common look.
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QFontMetrics>
 #include <QTest>
 
@@ -25,6 +27,7 @@ private slots:
     void autoSizeLineFitsItsCaption_data();
     void autoSizeLineFitsItsCaption();
     void dialogFont();
+    void copyWorkedSolution();
 
 private:
     static int windowsNamed(const QString& name);
@@ -110,6 +113,31 @@ void tst_WindowModel::dialogFont()
     QCOMPARE(font.pixelSize(), 11);
     frmsquare* form = &showForm<frmsquare>();
     QCOMPARE(control(form, "Lenth")->font().family(), "MS Sans Serif");
+}
+
+void tst_WindowModel::copyWorkedSolution()
+{
+    frmsquare* form = &showForm<frmsquare>();
+    QVERIFY(QTest::qWaitForWindowActive(form));
+    QGuiApplication::clipboard()->clear();
+
+    // Before the first press only the captions are copied.
+    QTest::keyClick(form, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             "Rectangle\n\nArea=L*W\n\nPerimeter=2L*2W\n");
+
+    type(form, "Lenth", "5");
+    type(form, "Wid", "3");
+    click(form, "calculate");
+    QTest::keyClick(form, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             "Rectangle\n\nArea=L*W\nA = 5 *  3\nA = 15\n\n"
+             "Perimeter=2L*2W\nP = 2* 5 + 2* 3\nP = 10+ 6\nP = 16\n");
+
+    // The same action is on the window's context menu.
+    QCOMPARE(form->contextMenuPolicy(), Qt::ActionsContextMenu);
+    QCOMPARE(form->actions().size(), 1);
+    QCOMPARE(form->actions().front()->text(), "Copy Worked Solution");
 }
 
 QTEST_MAIN(tst_WindowModel)
