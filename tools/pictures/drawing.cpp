@@ -63,9 +63,10 @@ QString& letteringFamily()
 
 } // namespace
 
-QImage groundImage(int width, int height)
+QImage groundImage(int width, int height, int scale)
 {
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image(width * scale, height * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(kGround);
     return image;
 }

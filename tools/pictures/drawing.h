@@ -25,8 +25,12 @@ inline const QColor kGround(224, 223, 227);
 inline constexpr qreal kOutline = 2.0;
 inline constexpr qreal kThin = 1.0;
 
-// A new picture filled with the ground colour.
-QImage groundImage(int width, int height);
+// A new picture of width x height pixels filled with the ground colour, for
+// a screen with scale device pixels to the pixel (1, or 2 on a high-density
+// screen). A painter on it works in the pixels of the scale-1 picture, so
+// the same drawing comes out scale times as large with every line width
+// multiplied, rather than scaled up from the small picture.
+QImage groundImage(int width, int height, int scale);
 
 // A painter on a picture, anti-aliasing on, drawing in black.
 void preparePainter(QPainter& p);

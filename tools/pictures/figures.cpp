@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "drawing.h"
 
@@ -43,10 +44,10 @@ void drawRadius(QPainter& p, QPointF centre, qreal rimX)
 
 } // namespace
 
-QImage drawRectangle()
+QImage drawRectangle(int scale)
 {
     // A rectangle outline in black lines three pixels wide.
-    QImage image = groundImage(68, 46);
+    QImage image = groundImage(68, 46, scale);
     QPainter p(&image);
     const QRect outline(5, 5, 58, 36);
     p.fillRect(outline.left(), outline.top(), outline.width(), 3, Qt::black);
@@ -56,11 +57,11 @@ QImage drawRectangle()
     return image;
 }
 
-QImage drawTriangle()
+QImage drawTriangle(int scale)
 {
     // The base along the bottom, the apex left of the middle, and the height
     // from the apex down to the base.
-    QImage image = groundImage(95, 46);
+    QImage image = groundImage(95, 46, scale);
     QPainter p(&image);
     preparePainter(p);
     const QPointF apex(30, 5);
@@ -70,11 +71,11 @@ QImage drawTriangle()
     return image;
 }
 
-QImage drawTrapezoid()
+QImage drawTrapezoid(int scale)
 {
     // The longer base along the bottom, the legs slanting outwards, and the
     // height from the top-left corner down to the base.
-    QImage image = groundImage(82, 39);
+    QImage image = groundImage(82, 39, scale);
     QPainter p(&image);
     preparePainter(p);
     const qreal top = 4;
@@ -85,11 +86,11 @@ QImage drawTrapezoid()
     return image;
 }
 
-QImage drawParallelogram()
+QImage drawParallelogram(int scale)
 {
     // Leaning to the right, with the height from the top-left corner down
     // to the base.
-    QImage image = groundImage(100, 52);
+    QImage image = groundImage(100, 52, scale);
     QPainter p(&image);
     preparePainter(p);
     const qreal top = 4;
@@ -101,10 +102,10 @@ QImage drawParallelogram()
     return image;
 }
 
-QImage drawCircle()
+QImage drawCircle(int scale)
 {
     // The circle, its centre and a radius to the right.
-    QImage image = groundImage(74, 73);
+    QImage image = groundImage(74, 73, scale);
     QPainter p(&image);
     preparePainter(p);
     const QPointF centre(37, 37);
@@ -114,12 +115,12 @@ QImage drawCircle()
     return image;
 }
 
-QImage drawRectangularSolid()
+QImage drawRectangularSolid(int scale)
 {
     // A long, low box in oblique view: the front face, the back face up and
     // to the right of it. The back vertical edge is hidden and thin, the two
     // hidden edges at the bottom are dashed.
-    QImage image = groundImage(93, 42);
+    QImage image = groundImage(93, 42, scale);
     QPainter p(&image);
     preparePainter(p);
     const QPointF depth(18, -11);
@@ -140,11 +141,11 @@ QImage drawRectangularSolid()
     return image;
 }
 
-QImage drawCylinder()
+QImage drawCylinder(int scale)
 {
     // An upright cylinder: the whole top ellipse with a radius, the two
     // sides, and the bottom ellipse with its back half hidden.
-    QImage image = groundImage(47, 77);
+    QImage image = groundImage(47, 77, scale);
     QPainter p(&image);
     preparePainter(p);
     const qreal left = 3, right = 44;
@@ -162,12 +163,12 @@ QImage drawCylinder()
     return image;
 }
 
-QImage drawCone()
+QImage drawCone(int scale)
 {
     // An upright cone: the apex at the top, the height down to the centre of
     // the base, a radius of the base, and the base ellipse with its back half
     // hidden.
-    QImage image = groundImage(80, 106);
+    QImage image = groundImage(80, 106, scale);
     QPainter p(&image);
     preparePainter(p);
     const QPointF base(39.5, 91.5);
@@ -185,11 +186,11 @@ QImage drawCone()
     return image;
 }
 
-QImage drawSphere()
+QImage drawSphere(int scale)
 {
     // A sphere: the outline, the equator with its back half hidden, and a
     // radius from the centre.
-    QImage image = groundImage(72, 71);
+    QImage image = groundImage(72, 71, scale);
     QPainter p(&image);
     preparePainter(p);
     const QPointF centre(36, 36);
@@ -202,14 +203,14 @@ QImage drawSphere()
     return image;
 }
 
-QImage drawPyramid()
+QImage drawPyramid(int scale)
 {
     // A pyramid on a square base seen from the front and a little above,
     // turned so that one base corner points towards the viewer. The two back
     // base edges and the edge up to the back corner are hidden. The slant
     // height runs down the front-left face to the middle of its base edge.
     const int width = 91, height = 94;
-    QImage image = groundImage(width, height);
+    QImage image = groundImage(width, height, scale);
     QPainter p(&image);
     preparePainter(p);
 
@@ -231,9 +232,9 @@ QImage drawPyramid()
         outline << onScreen(v);
     const QRectF bounds = outline.boundingRect();
     const qreal margin = 4;
-    const qreal scale = std::min((width - 2 * margin) / bounds.width(), (height - 2 * margin) / bounds.height());
-    const QPointF offset = QPointF(width, height) / 2 - bounds.center() * scale;
-    const auto at = [&](const QVector3D& v) { return onScreen(v) * scale + offset; };
+    const qreal fit = std::min((width - 2 * margin) / bounds.width(), (height - 2 * margin) / bounds.height());
+    const QPointF offset = QPointF(width, height) / 2 - bounds.center() * fit;
+    const auto at = [&](const QVector3D& v) { return onScreen(v) * fit + offset; };
 
     drawDashedLine(p, at(left), at(back), kThin);
     drawDashedLine(p, at(back), at(right), kThin);
@@ -245,19 +246,19 @@ QImage drawPyramid()
     // The slant height meets the base edge at a right angle on the face.
     const QVector3D foot = (left + front) / 2;
     drawLine(p, at(apex), at(foot), kThin);
-    const qreal markSize = (kMark - 1) / scale;
+    const qreal markSize = (kMark - 1) / fit;
     const QVector3D along = (left - front).normalized() * float(markSize);
     const QVector3D up = (apex - foot).normalized() * float(markSize);
     drawPolyline(p, QPolygonF({at(foot + along), at(foot + along + up), at(foot + up)}), kThin);
     return image;
 }
 
-QImage drawDistanceAndMidpoint()
+QImage drawDistanceAndMidpoint(int scale)
 {
     // Two axes crossing at the centre, and a segment with its end points
     // marked, running from the upper left to the lower right through the
     // crossing point.
-    QImage image = groundImage(50, 50);
+    QImage image = groundImage(50, 50, scale);
     QPainter p(&image);
     preparePainter(p);
     const QPointF cross(24.5, 24.5);
@@ -271,11 +272,11 @@ QImage drawDistanceAndMidpoint()
     return image;
 }
 
-QImage drawTheorem()
+QImage drawTheorem(int scale)
 {
     // The theorem in bold serif letters, the twos small and raised, centred
     // in the picture.
-    QImage image = groundImage(89, 26);
+    QImage image = groundImage(89, 26, scale);
     QPainter p(&image);
     preparePainter(p);
     const QFont large = letteringFont(20);
@@ -299,7 +300,7 @@ QImage drawTheorem()
     qreal width = 0;
     for (const Piece& piece : pieces)
         width += advance(piece);
-    qreal x = std::round((image.width() - width) / 2);
+    qreal x = std::round((image.deviceIndependentSize().width() - width) / 2);
     for (const Piece& piece : pieces) {
         drawLettering(p, piece.raised ? small : large, QPointF(x, piece.raised ? baseline - raise : baseline),
                       QLatin1String(piece.text), Qt::black);
@@ -308,17 +309,17 @@ QImage drawTheorem()
     return image;
 }
 
-QImage drawMenuBackground()
+QImage drawMenuBackground(int scale)
 {
-    return groundImage(100, 100);
+    return groundImage(100, 100, scale);
 }
 
-QImage drawRootSign()
+QImage drawRootSign(int scale)
 {
     // A square-root sign whose bar runs along the top to the right-hand end.
     // The lines it stands over begin 16 pixels to the right of its left edge
     // and 8 pixels below its top, so the hook keeps to the first 14 columns.
-    QImage image = groundImage(233, 22);
+    QImage image = groundImage(233, 22, scale);
     QPainter p(&image);
     preparePainter(p);
     // The short rise and the heavy down stroke, then the thin up stroke and
@@ -327,26 +328,55 @@ QImage drawRootSign()
     const QPointF knee(3.5, 11.5);
     drawLine(p, QPointF(0.5, 13.5), knee, kThin);
     drawLine(p, knee - QPointF(0, 0.5), bottom, kOutline);
-    drawPolyline(p, QPolygonF({bottom - QPointF(0.5, 0), top, QPointF(image.width(), top.y())}), kThin);
+    drawPolyline(p, QPolygonF({bottom - QPointF(0.5, 0), top, QPointF(image.deviceIndependentSize().width(), top.y())}), kThin);
     return image;
 }
 
-QImage drawIcon()
+QImage drawIcon(int size)
 {
-    // A grey wire-frame cube on a transparent ground: the front square, the
-    // back square up and to the right, and the four edges that join them.
-    QImage image(32, 32, QImage::Format_ARGB32);
+    // A grey wire-frame cube on a transparent ground: the front square in a
+    // dark line, the back square up and to the right of it and the four
+    // edges that join them in a lighter one. Every size has its own
+    // proportions and line widths (the smallest has room for single-pixel
+    // lines only). The squares are drawn unsmoothed, on whole pixels, so they
+    // stay crisp at every size; the joining edges, the only slanted lines,
+    // are smoothed from 48 pixels up, where a staircase would show.
+    struct Drawing
+    {
+        int size;
+        QRect front;
+        QPoint shift;
+        int frontWidth;
+        int edgeWidth;
+    };
+    static constexpr Drawing drawings[] = {
+        {16, QRect(1, 6, 9, 9), QPoint(4, -4), 1, 1},
+        {22, QRect(2, 8, 12, 12), QPoint(6, -6), 2, 1},
+        {24, QRect(2, 9, 13, 13), QPoint(7, -6), 2, 1},
+        {32, QRect(3, 10, 18, 18), QPoint(8, -7), 2, 1},
+        {48, QRect(5, 15, 27, 27), QPoint(12, -10), 3, 2},
+        {64, QRect(6, 20, 36, 36), QPoint(16, -14), 4, 2},
+        {128, QRect(12, 40, 72, 72), QPoint(32, -28), 6, 3},
+        {256, QRect(24, 80, 144, 144), QPoint(64, -56), 10, 5},
+    };
+    const auto drawing = std::find_if(std::begin(drawings), std::end(drawings),
+                                      [size](const Drawing& d) { return d.size == size; });
+    if (drawing == std::end(drawings))
+        return QImage();
+
+    QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, false);
-    const QRect front(3, 10, 18, 18);
-    const QPoint shift(8, -7);
-    const QRect back = front.translated(shift);
-    p.setPen(QPen(QColor(150, 150, 155), 1));
+    const QRect& front = drawing->front;
+    const QRect back = front.translated(drawing->shift);
+    p.setPen(QPen(QColor(150, 150, 155), drawing->edgeWidth));
     p.drawRect(back);
+    p.setRenderHint(QPainter::Antialiasing, size >= 48);
     for (const QPoint& corner : {front.topLeft(), front.topRight(), front.bottomLeft(), front.bottomRight()})
-        p.drawLine(corner, corner + shift);
-    p.setPen(QPen(QColor(80, 80, 86), 2));
+        p.drawLine(corner, corner + drawing->shift);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(QColor(80, 80, 86), drawing->frontWidth));
     p.drawRect(front.adjusted(0, 0, -1, -1));
     return image;
 }

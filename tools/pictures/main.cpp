@@ -14,11 +14,26 @@
 #include "figures.h"
 #include "splash.h"
 
+// A bitmap that the windows name, drawn for a device pixel ratio of 1; with
+// twice set, also drawn twice as large as <name>@2x.bmp for high-density
+// screens.
 struct Picture
 {
-    const char* file;
-    std::function<QImage()> draw;
+    const char* name;
+    std::function<QImage(int scale)> draw;
+    bool twice;
 };
+
+// Writes an image; a bitmap gets 24 bits to the pixel.
+static bool save(const QImage& image, const QString& path)
+{
+    const QImage written =
+        path.endsWith(QLatin1String(".bmp")) ? image.convertToFormat(QImage::Format_RGB888) : image;
+    if (written.save(path))
+        return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+}
 
 int main(int argc, char* argv[])
 {
@@ -30,38 +45,48 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
         return 2;
     }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
+    QDir out(QString::fromLocal8Bit(argv[1]));
     if (!loadLetteringFont()) {
         std::fprintf(stderr, "cannot load the lettering font %s\n", TESSARO_LETTERING_FONT);
         return 1;
     }
 
     const Picture pictures[] = {
-        {"square.bmp", drawRectangle},
-        {"triangle.bmp", drawTriangle},
-        {"trapezoid.bmp", drawTrapezoid},
-        {"parallelogram.bmp", drawParallelogram},
-        {"circle.bmp", drawCircle},
-        {"recsolid.bmp", drawRectangularSolid},
-        {"cylinder.bmp", drawCylinder},
-        {"cone.bmp", drawCone},
-        {"sphere.bmp", drawSphere},
-        {"pyramid.bmp", drawPyramid},
-        {"distmid.bmp", drawDistanceAndMidpoint},
-        {"theorem.bmp", drawTheorem},
-        {"menuback.bmp", drawMenuBackground},
-        {"rootsign.bmp", drawRootSign},
-        {"splash.bmp", drawSplash},
-        {"icon.png", drawIcon},
+        {"square", drawRectangle, true},
+        {"triangle", drawTriangle, true},
+        {"trapezoid", drawTrapezoid, true},
+        {"parallelogram", drawParallelogram, true},
+        {"circle", drawCircle, true},
+        {"recsolid", drawRectangularSolid, true},
+        {"cylinder", drawCylinder, true},
+        {"cone", drawCone, true},
+        {"sphere", drawSphere, true},
+        {"pyramid", drawPyramid, true},
+        {"distmid", drawDistanceAndMidpoint, true},
+        {"theorem", drawTheorem, true},
+        {"menuback", drawMenuBackground, true},
+        {"rootsign", drawRootSign, true},
+        {"splash", [](int) { return drawSplash(); }, false},
     };
     for (const Picture& picture : pictures) {
-        QImage image = picture.draw();
-        if (QString::fromLatin1(picture.file).endsWith(QLatin1String(".bmp")))
-            image = image.convertToFormat(QImage::Format_RGB888);
-        if (!image.save(out.filePath(QString::fromLatin1(picture.file)))) {
-            std::fprintf(stderr, "cannot write %s\n", picture.file);
+        const QString name = QString::fromLatin1(picture.name);
+        if (!save(picture.draw(1), out.filePath(name + QLatin1String(".bmp"))))
             return 1;
-        }
+        if (picture.twice && !save(picture.draw(2), out.filePath(name + QLatin1String("@2x.bmp"))))
+            return 1;
+    }
+
+    // The cube icon: the windows' common one, and one for every size an
+    // installed desktop entry may ask for.
+    if (!save(drawIcon(32), out.filePath(QStringLiteral("icon.png"))))
+        return 1;
+    if (!out.mkpath(QStringLiteral("icons"))) {
+        std::fprintf(stderr, "cannot create the icons folder\n");
+        return 1;
+    }
+    for (int size : kIconSizes) {
+        if (!save(drawIcon(size), out.filePath(QStringLiteral("icons/tessaro-%1.png").arg(size))))
+            return 1;
     }
     return 0;
 }
