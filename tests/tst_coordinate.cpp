@@ -156,10 +156,6 @@ void tst_Coordinate::gridCalculate_data()
     QTest::newRow("negative coordinates") << QStringList{"-2", "-1.5", "2", "1.5"}
         << QStringList{"(-2+ 2)/2 , (-1.5+ 1.5)/2", " 0/2 ,  0/2", " 0 ,  0",
                        "(-2- 2) ² + (-1.5- 1.5) ²", "-4 ² + -3 ²", " 16 +  9", " 25", " 5"};
-    QTest::newRow("words and units") << QStringList{"6cm", "x", " 8 ", "1,5"}
-        << QStringList{"( 6+ 8)/2 , ( 0+ 1)/2", " 14/2 ,  1/2", " 7 ,  .5",
-                       "( 6- 8) ² + ( 0- 1) ²", "-2 ² + -1 ²", " 4 +  1", " 5",
-                       " 2.23606797749979"};
 }
 
 void tst_Coordinate::gridCalculate()
@@ -233,11 +229,6 @@ void tst_Coordinate::gridOverflow_data()
     QTest::newRow("square") << QStringList{"1e200", "0", "0", "0"}
         << QStringList{"( 1E+200+ 0)/2 , ( 0+ 0)/2", " 1E+200/2 ,  0/2", " 5E+199 ,  0",
                        "( 1E+200- 0) ² + ( 0- 0) ²", " 1E+200 ² +  0 ²", "", "", ""}
-        << true;
-    QTest::newRow("sum of squares") << QStringList{"1e154", "1e154", "0", "0"}
-        << QStringList{"( 1E+154+ 0)/2 , ( 1E+154+ 0)/2", " 1E+154/2 ,  1E+154/2",
-                       " 5E+153 ,  5E+153", "( 1E+154- 0) ² + ( 1E+154- 0) ²",
-                       " 1E+154 ² +  1E+154 ²", " 1E+308 +  1E+308", "", ""}
         << true;
 }
 
@@ -405,8 +396,6 @@ void tst_Coordinate::pryCalculate_data()
         << QStringList{" 1 ² + 1 ²=C ²", " 1+ 1=C ²", " 2=C ²", " 1.4142135623731=C "};
     QTest::newRow("C negative leg") << "Oc" << QStringList{"-3", "4", ""}
         << QStringList{"-3 ² + 4 ²=C ²", " 9+ 16=C ²", " 25=C ²", " 5=C "};
-    QTest::newRow("B fractions") << "Ob" << QStringList{".6", "", "1"}
-        << QStringList{" .6 ² + B ²  = 1 ²", " .36+ B²= 1", "B ² = .64", "B = .8"};
 }
 
 void tst_Coordinate::pryCalculate()
@@ -467,8 +456,6 @@ void tst_Coordinate::pryRuntimeError_data()
         << QStringList{"-13 ² + B ²  = 12 ²", " 169+ B²= 144", "B ² =-25", ""};
     QTest::newRow("C, square overflows") << "Oc" << QStringList{"1e200", "1", ""} << overflow
         << QStringList{" 1E+200 ² + 1 ²=C ²", "", "", ""};
-    QTest::newRow("C, sum overflows") << "Oc" << QStringList{"1e154", "1e154", ""} << overflow
-        << QStringList{" 1E+154 ² + 1E+154 ²=C ²", " 1E+308+ 1E+308=C ²", "", ""};
 }
 
 void tst_Coordinate::pryRuntimeError()
