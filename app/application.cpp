@@ -1,11 +1,13 @@
 #include "app/application.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
 #include <QIcon>
 #include <QPalette>
 
+#include "app/controls.h"
 #include "app/style.h"
 
 static void initResources()
@@ -16,9 +18,15 @@ static void initResources()
 void setupApplication()
 {
     initResources();
+    QAccessible::installFactory(accessibleImageBox);
     QApplication::setApplicationName(QStringLiteral("Tessaro"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.tessaro.Tessaro"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
+    // Every window has the 32-pixel cube; the other sizes let a taskbar or
+    // a task switcher show a crisp one of its own size.
+    QIcon icon(QStringLiteral(":/icon.png"));
+    for (int size : {16, 22, 24, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/tessaro-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
 
     // The same look on every desktop, dark themes included.
     auto* style = new TessaroStyle;

@@ -1,5 +1,7 @@
 #include "app/controls.h"
 
+#include <QAccessibleWidget>
+#include <QMetaMethod>
 #include <QMouseEvent>
 
 quint64 StepLine::s_writeCount = 0;
@@ -54,4 +56,43 @@ void ImageBox::mouseReleaseEvent(QMouseEvent* event)
     event->accept();
     if (click)
         emit clicked();
+}
+
+bool ImageBox::answersClicks() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&ImageBox::clicked));
+}
+
+namespace {
+
+class AccessibleImageBox : public QAccessibleWidget
+{
+public:
+    explicit AccessibleImageBox(ImageBox* image)
+        : QAccessibleWidget(image, image->answersClicks() ? QAccessible::Button : QAccessible::Graphic)
+    {
+    }
+
+    QStringList actionNames() const override
+    {
+        return image()->answersClicks() ? QStringList{pressAction()} : QStringList();
+    }
+
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction() && image()->answersClicks())
+            emit image()->clicked();
+    }
+
+private:
+    ImageBox* image() const { return static_cast<ImageBox*>(widget()); }
+};
+
+} // namespace
+
+QAccessibleInterface* accessibleImageBox(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("ImageBox"))
+        return new AccessibleImageBox(static_cast<ImageBox*>(object));
+    return nullptr;
 }

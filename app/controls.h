@@ -5,6 +5,8 @@
 
 #include <QLabel>
 
+class QAccessibleInterface;
+
 // A step line of a calculator window. With AutoSize it grows and shrinks to
 // its caption on one line; without, it keeps its size and wraps the caption.
 class StepLine : public QLabel
@@ -42,6 +44,9 @@ class ImageBox : public QLabel
 public:
     explicit ImageBox(QWidget* parent = nullptr);
 
+    // A picture with a Click handler acts as a button.
+    bool answersClicks() const;
+
 signals:
     void clicked();
 
@@ -52,3 +57,7 @@ protected:
 private:
     bool m_pressed = false;
 };
+
+// Tells accessibility tools what a picture is: a button named after its
+// figure when it answers clicks, a graphic otherwise.
+QAccessibleInterface* accessibleImageBox(const QString& className, QObject* object);
