@@ -69,8 +69,15 @@ class AccessibleImageBox : public QAccessibleWidget
 {
 public:
     explicit AccessibleImageBox(ImageBox* image)
-        : QAccessibleWidget(image, image->answersClicks() ? QAccessible::Button : QAccessible::Graphic)
+        : QAccessibleWidget(image)
     {
+    }
+
+    // Asked each time: the interface may be made while the window is being
+    // built, before its handlers are connected.
+    QAccessible::Role role() const override
+    {
+        return image()->answersClicks() ? QAccessible::Button : QAccessible::Graphic;
     }
 
     QStringList actionNames() const override

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDirIterator>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -12,6 +13,46 @@
 #include <algorithm>
 
 #include "numeric/numbertext.h"
+
+namespace {
+
+// The twice-as-large companion of a compiled-in bitmap (":/x@2x.bmp" beside
+// ":/x.bmp"), for screens with more than one device pixel to the pixel, at
+// the same size on the screen; a picture without one is kept. A pixmap does
+// not remember the file it was loaded from, so the bitmap is recognised by
+// its pixels.
+QPixmap highDensityPicture(const QPixmap& picture)
+{
+    struct Companion
+    {
+        QImage original;
+        QString twice;
+    };
+    static const QList<Companion> companions = [] {
+        QList<Companion> found;
+        QDirIterator files(QStringLiteral(":/"), {QStringLiteral("*@2x.bmp")});
+        while (files.hasNext()) {
+            const QString twice = files.next();
+            const QString original = QString(twice).replace(QLatin1String("@2x.bmp"), QLatin1String(".bmp"));
+            found.append({QImage(original).convertToFormat(QImage::Format_RGB32), twice});
+        }
+        return found;
+    }();
+
+    if (picture.isNull())
+        return picture;
+    const QImage image = picture.toImage().convertToFormat(QImage::Format_RGB32);
+    for (const Companion& companion : companions) {
+        if (companion.original == image) {
+            QPixmap sharp(companion.twice);
+            sharp.setDevicePixelRatio(2);
+            return sharp;
+        }
+    }
+    return picture;
+}
+
+} // namespace
 
 Form::Form(QWidget* parent)
     : QWidget(parent)
@@ -37,6 +78,16 @@ void Form::load()
 void Form::applyDefinition()
 {
     m_picture = property("picture").value<QPixmap>();
+
+    // A high-density screen shows every picture from its twice-as-large
+    // companion, in the same place and at the same size.
+    if (devicePixelRatio() > 1) {
+        m_picture = highDensityPicture(m_picture);
+        for (QLabel* label : findChildren<QLabel*>()) {
+            if (!label->pixmap().isNull())
+                label->setPixmap(highDensityPicture(label->pixmap()));
+        }
+    }
 
     // Labels without AutoSize keep their size and wrap their caption in it.
     for (QLabel* label : findChildren<QLabel*>()) {
