@@ -4,7 +4,7 @@
 # nothing.
 set -eu
 
-packages="g++ make cmake qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fontconfig fonts-dejavu-core xvfb xauth"
+packages="g++ make cmake qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fontconfig fonts-dejavu-core xvfb xauth desktop-file-utils appstream dpkg-dev file"
 
 missing=""
 for p in $packages; do
