@@ -239,7 +239,9 @@ QString PlainNumberText(double value)
 
 double Round(double value, int digits)
 {
-    if (!std::isfinite(value) || digits < 0)
+    // Every finite double is a whole multiple of 2^-1074, which has 1074
+    // decimal places: rounding to that many places or more changes nothing.
+    if (!std::isfinite(value) || digits < 0 || digits >= 1074)
         return value;
     // The fixed form of the exact value, correctly rounded (exact halves to
     // even), read back as the nearest double.

@@ -207,6 +207,10 @@ void tst_NumberText::round_data()
     QTest::newRow("negative") << -2.0 / 3 << 5 << -0.66667;
     QTest::newRow("large stays") << 1e300 << 5 << 1e300;
     QTest::newRow("tiny to zero") << 1e-300 << 9 << 0.0;
+    QTest::newRow("smallest double below the last place") << 5e-324 << 1073 << 0.0;
+    QTest::newRow("smallest double at the last place") << 5e-324 << 1074 << 5e-324;
+    QTest::newRow("as many places as an int holds")
+        << 1.0 / 3 << std::numeric_limits<int>::max() << 1.0 / 3;
 }
 
 void tst_NumberText::round()
