@@ -3,7 +3,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test pictures install package clean
+.PHONY: all deps configure build run test pictures install package clean fuzz
 
 all: build
 
@@ -21,6 +21,15 @@ run: deps build
 
 test: deps build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Fuzzes the number text for FUZZ_SECONDS; what it learns stays in
+# $(BUILD_DIR)/fuzz/corpus, a failing input lands in $(BUILD_DIR)/fuzz/.
+FUZZ_SECONDS ?= 60
+fuzz: deps configure
+	@cmake --build $(BUILD_DIR) --target fuzz_numbertext
+	mkdir -p $(BUILD_DIR)/fuzz/corpus
+	$(BUILD_DIR)/fuzz/fuzz_numbertext -max_total_time=$(FUZZ_SECONDS) -dict=fuzz/numbertext.dict \
+	  -artifact_prefix=$(BUILD_DIR)/fuzz/ $(BUILD_DIR)/fuzz/corpus fuzz/corpus
 
 # Redraws every bitmap in resources/ with the picture program.
 pictures: build

@@ -1,10 +1,10 @@
 #!/bin/sh
 # Installs the Debian packages that building, running and testing Tessaro
 # need; asks apt-get only for those that are missing, so a second run does
-# nothing.
+# nothing. clang and its run-time libraries build the number text fuzzer.
 set -eu
 
-packages="g++ make cmake qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fontconfig fonts-dejavu-core xvfb xauth desktop-file-utils appstream dpkg-dev file"
+packages="g++ make cmake qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fontconfig fonts-dejavu-core xvfb xauth desktop-file-utils appstream dpkg-dev file clang libclang-rt-dev"
 
 missing=""
 for p in $packages; do
