@@ -1,5 +1,6 @@
 #include "app/form.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -173,18 +174,52 @@ void Form::runHandler(const std::function<void()>& handler)
     QString message;
     try {
         handler();
-        return;
     } catch (const RuntimeError& error) {
         message = error.message();
     } catch (const std::exception& error) {
         message = QStringLiteral("Error: %1").arg(QString::fromLocal8Bit(error.what()));
     }
-    // No line may show a value that belongs to other inputs.
-    for (StepLine* line : findChildren<StepLine*>()) {
-        if (line->lastWrite() <= before)
-            line->setCaption(QString());
+    if (!message.isEmpty()) {
+        // No line may show a value that belongs to other inputs.
+        for (StepLine* line : findChildren<StepLine*>()) {
+            if (line->lastWrite() <= before)
+                line->setCaption(QString());
+        }
     }
-    showMessageBox(this, message, QMessageBox::Warning, QStringLiteral("Tessaro"));
+    if (StepLine::writeCount() != before)
+        announceResults(message.isEmpty() ? before : StepLine::writeCount());
+    if (!message.isEmpty())
+        showMessageBox(this, message, QMessageBox::Warning, QStringLiteral("Tessaro"));
+}
+
+// Tells a screen reader the new results after a handler rewrote the step
+// lines: each frame's caption with the last line written to it after the
+// given write. They become the description of the control that has the
+// focus (the "Calculate" button after a click), which a screen reader speaks
+// when it changes. After a run-time error nothing counts as written, the
+// description is emptied and the message box speaks for itself.
+void Form::announceResults(quint64 writtenAfter)
+{
+    auto byLeft = [](const QWidget* a, const QWidget* b) { return a->x() < b->x(); };
+    QList<QGroupBox*> frames = findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly);
+    std::stable_sort(frames.begin(), frames.end(), byLeft);
+    QStringList results;
+    for (const QGroupBox* frame : frames) {
+        const StepLine* last = nullptr;
+        for (const StepLine* line : frame->findChildren<StepLine*>(Qt::FindDirectChildrenOnly)) {
+            if (line->lastWrite() > writtenAfter && (!last || line->lastWrite() > last->lastWrite()))
+                last = line;
+        }
+        if (last && !last->caption().isEmpty())
+            results << frame->title() + QStringLiteral(": ") + last->caption().trimmed();
+    }
+    QWidget* target = focusWidget() ? focusWidget() : this;
+    target->setAccessibleDescription(results.join(QStringLiteral("; ")));
+    if (results.isEmpty())
+        return;
+    // Also when the results are the same as last time.
+    QAccessibleEvent event(target, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 void Form::paintEvent(QPaintEvent* event)

@@ -92,6 +92,7 @@ private:
     void applyDefinition();
     void addCopyWorkedSolution();
     void placeOnScreen();
+    void announceResults(quint64 writtenAfter);
 
     QPixmap m_picture;
     QList<QWidget*> m_tabOrder;

@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QGroupBox>
+#include <QPushButton>
 #include <QTest>
 
 #include "app/application.h"
@@ -45,6 +46,9 @@ private slots:
     void controlNames_data();
     void controlNames();
     void stepLinesAndFramesSayTheirText();
+    void unitListsSayWhatTheyAreFor();
+    void calculateAnnouncesTheResults_data();
+    void calculateAnnouncesTheResults();
 
 private:
     static QAccessibleInterface* accessible(QWidget* form, const QString& name)
@@ -90,7 +94,8 @@ void tst_Accessibility::controlNames_data()
     QTest::newRow("menu theorem") << &open<frmMenu> << "Therom" << "Pythagorean Theorem" << int(QAccessible::Button);
     QTest::newRow("menu distance") << &open<frmMenu> << "DistAndMidPoint" << "Distance and Midpoint" << int(QAccessible::Button);
     QTest::newRow("menu rectangle") << &open<frmMenu> << "square" << "Rectangle" << int(QAccessible::Button);
-    QTest::newRow("menu metric to unit") << &open<frmMenu> << "MCombo2" << "Metric unit to convert to" << int(QAccessible::ComboBox);
+    // A list is named by the unit it shows; what it is for is its description.
+    QTest::newRow("menu metric to unit") << &open<frmMenu> << "MCombo2" << "Millimeters" << int(QAccessible::ComboBox);
 }
 
 void tst_Accessibility::controlNames()
@@ -116,6 +121,48 @@ void tst_Accessibility::stepLinesAndFramesSayTheirText()
     QCOMPARE(accessible(form, "DispSA1")->text(QAccessible::Name), QString::fromUtf8("2pi* 2* 3+2pi* 2 ²"));
     QCOMPARE(accessible(form, "Frame1")->text(QAccessible::Name), QString::fromUtf8("Volume=pi*R²*H"));
     QCOMPARE(accessible(form, "Frame1")->role(), QAccessible::Grouping);
+}
+
+void tst_Accessibility::unitListsSayWhatTheyAreFor()
+{
+    QWidget* form = open<frmMenu>();
+    QCOMPARE(accessible(form, "Combo1")->text(QAccessible::Description), "US unit to convert from");
+    QCOMPARE(accessible(form, "MCombo2")->text(QAccessible::Description), "Metric unit to convert to");
+}
+
+void tst_Accessibility::calculateAnnouncesTheResults_data()
+{
+    QTest::addColumn<Opener>("openForm");
+    QTest::addColumn<QStringList>("entries"); // box, text, box, text, ...
+    QTest::addColumn<QString>("results");
+    QTest::newRow("cylinder") << &open<FrmCylinder> << QStringList{"Hgt", "3", "Radius", "2"}
+                              << QString::fromUtf8("Volume=pi*R²*H: 37.68; Surface Area=2pi*R*H+pi*R²: 62.8");
+    QTest::newRow("rectangle") << &open<frmsquare> << QStringList{"Lenth", "4", "Wid", "2.5"}
+                               << "Area=L*W: A = 10; Perimeter=2L*2W: P = 13";
+    // The area overflows and ends the handler: nothing to announce.
+    QTest::newRow("area overflows") << &open<frmsquare> << QStringList{"Lenth", "1e200", "Wid", "1e200"} << QString();
+}
+
+// The results of the last press are the description of the button pressed,
+// which a screen reader speaks when it changes; the results of an earlier
+// press never stay there.
+void tst_Accessibility::calculateAnnouncesTheResults()
+{
+    QFETCH(Opener, openForm);
+    QFETCH(QStringList, entries);
+    QFETCH(QString, results);
+    QWidget* form = openForm();
+    const QString button = form->findChild<QPushButton*>()->objectName();
+    for (qsizetype i = 0; i + 1 < entries.size(); i += 2)
+        type(form, entries[i], "1");
+    click(form, button);
+    QVERIFY(!accessible(form, button)->text(QAccessible::Description).isEmpty());
+
+    for (qsizetype i = 0; i + 1 < entries.size(); i += 2)
+        type(form, entries[i], entries[i + 1]);
+    const MessageBoxSeen boxes = answerMessageBoxes([&] { click(form, button); });
+    QCOMPARE(accessible(form, button)->text(QAccessible::Description), results);
+    QCOMPARE(boxes.count, results.isEmpty() ? 1 : 0);
 }
 
 QTEST_MAIN(tst_Accessibility)
