@@ -1,5 +1,9 @@
 #include "app/frmmenu.h"
 
+#include <QSignalBlocker>
+
+#include "convert/lengthconversion.h"
+
 #include "figures/coordinate/frmgrid.h"
 #include "figures/coordinate/frmpryther.h"
 #include "figures/plane/frmcircle.h"
@@ -38,9 +42,45 @@ frmMenu::frmMenu(QWidget* parent)
     onChange(ui.MTextBox, &frmMenu::MTextBox_Change);
 }
 
+namespace {
+
+// Fills a unit list with the converter's units, leaving it without a
+// selection: adding the first item would otherwise select it and raise the
+// list's Click before the lists are complete.
+void fillUnits(QComboBox* list, const LengthTable& table)
+{
+    const QSignalBlocker quiet(list);
+    for (QStringView unit : table.units)
+        list->addItem(unit.toString());
+    list->setCurrentIndex(-1);
+}
+
+// Writes a converter's result, then its arithmetic; nothing when there is
+// nothing to show.
+void showConversion(const std::optional<LengthConversion>& conversion, QLabel* result, QLabel* math)
+{
+    if (!conversion)
+        return;
+    result->setText(conversion->result);
+    math->setText(conversion->math);
+}
+
+} // namespace
+
 void frmMenu::Form_Load()
 {
-    // The converters' unit lists are filled here once the converters land.
+    // Each selection raises its list's Click: the first finds the other list
+    // still without selection and shows nothing, the second shows the value
+    // in its own unit.
+    fillUnits(ui.Combo1, usLengths);
+    fillUnits(ui.Combo2, usLengths);
+    ui.Combo1->setCurrentIndex(0);
+    ui.Combo2->setCurrentIndex(0);
+
+    fillUnits(ui.MCombo1, metricLengths);
+    fillUnits(ui.MCombo2, metricLengths);
+    ui.MCombo1->setCurrentIndex(0);
+    ui.MCombo2->setCurrentIndex(0);
 }
 
 void frmMenu::square_Click()
@@ -135,10 +175,14 @@ void frmMenu::MTextBox_Change()
 
 void frmMenu::update()
 {
-    // The US converter lands with its conversion table.
+    showConversion(convertLength(usLengths, ui.Textbox->text(), ui.Combo1->currentIndex(),
+                                 ui.Combo2->currentIndex()),
+                   ui.Result, ui.Math);
 }
 
 void frmMenu::m_update()
 {
-    // The metric converter lands with its conversion table.
+    showConversion(convertLength(metricLengths, ui.MTextBox->text(), ui.MCombo1->currentIndex(),
+                                 ui.MCombo2->currentIndex()),
+                   ui.MResult, ui.mMath);
 }

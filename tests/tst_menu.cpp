@@ -124,6 +124,8 @@ void tst_Menu::window()
 
 void tst_Menu::definition_data()
 {
+    // The converters' labels are empty in the definition; loading the menu
+    // shows each converter's value in its own unit.
     addControlRows({
         {"MCombo2", "ComboBox", "frmMenu", "", 5400, 4080, 975, 315},
         {"MCombo1", "ComboBox", "frmMenu", "", 3120, 4080, 975, 315},
@@ -133,12 +135,12 @@ void tst_Menu::definition_data()
         {"Textbox", "TextBox", "frmMenu", "1", 2400, 3480, 615, 285},
         {"Label16", "Label", "frmMenu", "Metric Conversions:", 2400, 3840, 1455, 255, "no"},
         {"Label15", "Label", "frmMenu", "=", 4200, 4080, 135, 255, "no"},
-        {"mMath", "Label", "frmMenu", "", 6480, 4080, 1095, 255, "no"},
-        {"MResult", "Label", "frmMenu", "", 4440, 4080, 855, 255, "no"},
+        {"mMath", "Label", "frmMenu", " 1*1", 6480, 4080, 1095, 255, "no"},
+        {"MResult", "Label", "frmMenu", "1", 4440, 4080, 855, 255, "no"},
         {"Label14", "Label", "frmMenu", "Pythagorean Theorem", 1200, 4080, 975, 375, "no"},
         {"Label13", "Label", "frmMenu", "US Conversions:", 2400, 3240, 1215, 255, "no"},
-        {"Math", "Label", "frmMenu", "", 6480, 3480, 1095, 255, "no"},
-        {"Result", "Label", "frmMenu", "", 4440, 3480, 855, 255, "no"},
+        {"Math", "Label", "frmMenu", " 1*1", 6480, 3480, 1095, 255, "no"},
+        {"Result", "Label", "frmMenu", "1", 4440, 3480, 855, 255, "no"},
         {"Label12", "Label", "frmMenu", "=", 4200, 3480, 135, 255, "no"},
         {"Label11", "Label", "frmMenu", " Distance and Midpoint", 0, 4080, 1095, 375, "no"},
         {"DistAndMidPoint", "Image", "frmMenu", "", 120, 3240, 750, 750},
