@@ -1,0 +1,379 @@
+// Timings: one conversion of each kind between numbers and their texts, one
+// press of "Calculate" in every calculator window, one recompute of each
+// length converter, and start-up from the start of the process to the splash
+// and from the click on the splash to the menu. `make bench` builds and runs
+// it; a table of the figures follows Qt Test's own report.
+//
+// TESSARO_BENCH_STARTS   how many times the program is started (default 10)
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+#include <QThread>
+
+#include <algorithm>
+#include <chrono>
+
+#include "app/application.h"
+#include "app/form.h"
+#include "app/frmmenu.h"
+#include "figures/coordinate/frmgrid.h"
+#include "figures/coordinate/frmpryther.h"
+#include "figures/plane/frmcircle.h"
+#include "figures/plane/frmparallelogram.h"
+#include "figures/plane/frmsquare.h"
+#include "figures/plane/frmtrapezoid.h"
+#include "figures/plane/frmtriangle.h"
+#include "figures/solid/frmcone.h"
+#include "figures/solid/frmcylinder.h"
+#include "figures/solid/frmpyramid.h"
+#include "figures/solid/frmrecsolid.h"
+#include "figures/solid/frmsphere.h"
+#include "numeric/numbertext.h"
+
+namespace {
+
+struct Calculator
+{
+    const char* name;
+    QWidget* (*open)();
+    const char* button;
+    QStringList boxes;
+};
+
+template <class F> QWidget* openForm()
+{
+    return &showForm<F>();
+}
+
+const QList<Calculator> calculators = {
+    {"rectangle", openForm<frmsquare>, "calculate", {"Lenth", "Wid"}},
+    {"triangle", openForm<FrmTriangle>, "Command1", {"side1", "side2", "side3", "Base", "Hght"}},
+    {"trapezoid", openForm<FrmTrapezoid>, "Command1",
+     {"Base1", "Base2", "Hgt", "Side1", "Side2", "Side3", "Side4"}},
+    {"parallelogram", openForm<FrmParallelogram>, "Command1", {"bse", "Hgt", "Slenght"}},
+    {"circle", openForm<FrmCircle>, "Command1", {"Radius"}},
+    {"rectangular solid", openForm<FrmRecSolid>, "Command1", {"Lnght", "Wdth", "hgt"}},
+    {"cylinder", openForm<FrmCylinder>, "Command1", {"Hgt", "Radius"}},
+    {"cone", openForm<FrmCone>, "Command1", {"Slnght", "Hgt", "Radius"}},
+    {"sphere", openForm<FrmSphere>, "Command1", {"Radius"}},
+    {"square pyramid", openForm<FrmPyramid>, "Command1", {"SLnght", "Lnght", "Hght"}},
+    {"distance and midpoint", openForm<FrmGrid>, "Command1", {"Ix1", "Iy1", "Ix2", "Iy2"}},
+    {"Pythagorean theorem", openForm<FrmPryTher>, "Command1", {"IputA", "IputB"}},
+};
+
+// Two sets of entries taken in turn, so that every press rewrites every line.
+const QString entries[2] = {QStringLiteral("12.5"), QStringLiteral("3.75")};
+
+// The start-up figures of several starts of the program, in milliseconds.
+struct Startup
+{
+    QList<double> splash;   // from starting the process to the splash being exposed
+    QList<double> menu;     // from the click on the splash to the menu being exposed
+    QList<double> total;    // from starting the process to the menu being exposed
+    QString failure;
+};
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const qsizetype n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+qint64 monotonicNanoseconds()
+{
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(now).count();
+}
+
+// Starts the traced build of the program again and again; the first start
+// only warms the file cache.
+Startup measureStartup(int starts)
+{
+    Startup result;
+    for (int i = 0; i <= starts; ++i) {
+        QProcess program;
+        const qint64 started = monotonicNanoseconds();
+        program.start(QStringLiteral(TESSARO_TRACED), {});
+        if (!program.waitForFinished(30000) || program.exitCode() != 0) {
+            program.kill();
+            program.waitForFinished();
+            result.failure = QStringLiteral("the traced program failed: %1 %2")
+                                 .arg(program.errorString(),
+                                      QString::fromLocal8Bit(program.readAllStandardError()));
+            return result;
+        }
+        QHash<QString, qint64> stamps;
+        const QStringList lines = QString::fromLatin1(program.readAllStandardOutput()).split(u'\n');
+        for (const QString& line : lines) {
+            const QStringList parts = line.split(u' ');
+            if (parts.size() == 2)
+                stamps[parts[0]] = parts[1].toLongLong();
+        }
+        if (!stamps.contains("splash-exposed") || !stamps.contains("click")
+            || !stamps.contains("menu-exposed")) {
+            result.failure = QStringLiteral("the traced program printed: ") + lines.join(u'|');
+            return result;
+        }
+        if (i == 0)
+            continue;
+        result.splash << double(stamps["splash-exposed"] - started) / 1e6;
+        result.menu << double(stamps["menu-exposed"] - stamps["click"]) / 1e6;
+        result.total << double(stamps["menu-exposed"] - started) / 1e6;
+    }
+    return result;
+}
+
+// The offscreen platform says on every opening that it cannot raise a window.
+QtMessageHandler passOn = nullptr;
+void quietPlatform(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    passOn(type, context, message);
+}
+
+} // namespace
+
+class tst_Bench : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        setupApplication();
+        passOn = qInstallMessageHandler(quietPlatform);
+    }
+    void numberText_data();
+    void numberText();
+    void calculate_data();
+    void calculate();
+    void converter_data();
+    void converter();
+    void startup_data();
+    void startup();
+};
+
+void tst_Bench::numberText_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::newRow("ValueOfText(12345.678)") << 0;
+    QTest::newRow("ValueOfText(-1.5e-7 cm)") << 1;
+    QTest::newRow("SpacedNumberText(12345.678)") << 2;
+    QTest::newRow("SpacedNumberText(1.5E+300)") << 3;
+    QTest::newRow("PlainNumberText(0.125)") << 4;
+    QTest::newRow("Round(2.675, 2)") << 5;
+    QTest::newRow("SquareRoot(2)") << 6;
+}
+
+// The inputs are read through volatile variables and every result feeds a
+// sum that is checked, so that no call is optimised away.
+void tst_Bench::numberText()
+{
+    QFETCH(int, kind);
+    static const QString texts[2] = {QStringLiteral("12345.678"), QStringLiteral("-1.5e-7 cm")};
+    static const double numbers[] = {0, 0, 12345.678, 1.5e300, 0.125, 2.675, 2};
+    volatile double number = numbers[kind];
+    double sum = 0;
+    qsizetype length = 0;
+    switch (kind) {
+    case 0:
+    case 1: {
+        const QString& text = texts[kind];
+        QBENCHMARK { sum += ValueOfText(text); }
+        QVERIFY(sum != 0);
+        break;
+    }
+    case 2:
+    case 3:
+        QBENCHMARK { length += SpacedNumberText(number).size(); }
+        QVERIFY(length > 0);
+        break;
+    case 4:
+        QBENCHMARK { length += PlainNumberText(number).size(); }
+        QVERIFY(length > 0);
+        break;
+    case 5:
+        QBENCHMARK { sum += Round(number, 2); }
+        QVERIFY(sum > 0);
+        break;
+    default:
+        QBENCHMARK { sum += SquareRoot(number); }
+        QVERIFY(sum > 0);
+        break;
+    }
+}
+
+void tst_Bench::calculate_data()
+{
+    QTest::addColumn<int>("window");
+    for (int i = 0; i < calculators.size(); ++i)
+        QTest::newRow(calculators[i].name) << i;
+}
+
+// A press as the user makes it: a click on the button and the window
+// repainted with its new lines. The entries change between presses, so that
+// every press rewrites every line; typing them is not timed. The figure is
+// the median of the presses.
+void tst_Bench::calculate()
+{
+    QFETCH(int, window);
+    const Calculator& calculator = calculators[window];
+    QWidget* form = calculator.open();
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+    auto* button = form->findChild<QPushButton*>(calculator.button);
+    QVERIFY(button);
+    QList<QLineEdit*> boxes;
+    for (const QString& name : calculator.boxes) {
+        boxes << form->findChild<QLineEdit*>(name);
+        QVERIFY(boxes.back());
+    }
+
+    QList<double> presses;
+    QElapsedTimer clock;
+    for (int press = 0; press < 301; ++press) {
+        for (QLineEdit* box : boxes)
+            box->setText(entries[press % 2]);
+        QCoreApplication::processEvents();
+        clock.start();
+        QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+        QCoreApplication::processEvents();
+        presses << double(clock.nsecsElapsed()) / 1e6;
+    }
+    presses.removeFirst();   // the first press also lays out the lines' first captions
+    QTest::setBenchmarkResult(median(presses), QTest::WalltimeMilliseconds);
+    form->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void tst_Bench::converter_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::newRow("US length") << "Textbox";
+    QTest::newRow("metric length") << "MTextBox";
+}
+
+// A change of the value box recomputes the converter; the menu is repainted.
+void tst_Bench::converter()
+{
+    QFETCH(QString, box);
+    QWidget* menu = &showForm<frmMenu>();
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+    auto* value = menu->findChild<QLineEdit*>(box);
+    QVERIFY(value);
+    // Different units on either side, so that the arithmetic is shown.
+    for (QComboBox* list : menu->findChildren<QComboBox*>()) {
+        if (list->objectName().endsWith(QLatin1String("2")))
+            list->setCurrentIndex(list->count() - 1);
+    }
+
+    int change = 0;
+    QBENCHMARK {
+        value->setText(entries[change++ % 2]);
+        QCoreApplication::processEvents();
+    }
+    menu->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void tst_Bench::startup_data()
+{
+    QTest::addColumn<int>("figure");
+    QTest::newRow("process start to splash exposed") << 0;
+    QTest::newRow("click on splash to menu exposed") << 1;
+    QTest::newRow("process start to menu exposed") << 2;
+}
+
+// The median of several starts of the program, each a process of its own.
+void tst_Bench::startup()
+{
+    QFETCH(int, figure);
+    bool ok = false;
+    int starts = qEnvironmentVariableIntValue("TESSARO_BENCH_STARTS", &ok);
+    if (!ok || starts < 1)
+        starts = 10;
+    static const Startup measured = measureStartup(starts);
+    QVERIFY2(measured.failure.isEmpty(), qPrintable(measured.failure));
+    const QList<double>& values =
+        figure == 0 ? measured.splash : figure == 1 ? measured.menu : measured.total;
+    QTest::setBenchmarkResult(median(values), QTest::WalltimeMilliseconds);
+}
+
+namespace {
+
+QString cpuModel()
+{
+    QFile info(QStringLiteral("/proc/cpuinfo"));
+    if (info.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : info.readAll().split('\n')) {
+            if (line.startsWith("model name"))
+                return QString::fromLatin1(line.mid(line.indexOf(':') + 1).trimmed());
+        }
+    }
+    return QStringLiteral("unknown processor");
+}
+
+QString duration(double milliseconds)
+{
+    if (milliseconds < 0.001)
+        return QStringLiteral("%1 ns").arg(milliseconds * 1e6, 0, 'f', 1);
+    if (milliseconds < 1)
+        return QStringLiteral("%1 us").arg(milliseconds * 1e3, 0, 'f', 2);
+    return QStringLiteral("%1 ms").arg(milliseconds, 0, 'f', 2);
+}
+
+// The table of Qt Test's comma-separated results:
+// "function","tag","metric",value per iteration,total,iterations
+void printTable(const QString& csv)
+{
+    QFile file(csv);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    static const QRegularExpression row(
+        QStringLiteral("^\"([^\"]*)\",\"([^\"]*)\",\"([^\"]*)\",([^,]+),([^,]+),([0-9]+)"));
+    QStringList lines;
+    qsizetype width = 0;
+    QList<std::pair<QString, QString>> rows;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        const QRegularExpressionMatch m = row.match(QString::fromUtf8(line));
+        if (!m.hasMatch() || m.captured(3) != QLatin1String("WalltimeMilliseconds"))
+            continue;
+        const QString name = m.captured(1) + QStringLiteral(": ") + m.captured(2);
+        rows.append({name, duration(m.captured(4).toDouble())});
+        width = std::max(width, name.size());
+    }
+    QTextStream out(stdout);
+    out << "\nTessaro timings on " << cpuModel() << ", " << QThread::idealThreadCount()
+        << " cores, platform " << QGuiApplication::platformName() << "\n";
+    out << QStringLiteral("benchmark").leftJustified(width) << "  time per iteration\n";
+    out << QString(width, u'-') << "  ------------------\n";
+    for (const auto& [name, time] : rows)
+        out << name.leftJustified(width) << "  " << time.rightJustified(12) << "\n";
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    tst_Bench bench;
+    QTemporaryDir dir;
+    const QString csv = dir.filePath(QStringLiteral("results.csv"));
+    QStringList arguments = app.arguments();
+    arguments << "-o" << csv + QStringLiteral(",csv") << "-o" << QStringLiteral("-,txt");
+    const int failures = QTest::qExec(&bench, arguments);
+    printTable(csv);
+    return failures;
+}
+
+#include "bench.moc"
