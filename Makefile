@@ -3,7 +3,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test pictures install package clean fuzz
+.PHONY: all deps configure build run test pictures install package clean fuzz bench
 
 all: build
 
@@ -30,6 +30,14 @@ fuzz: deps configure
 	mkdir -p $(BUILD_DIR)/fuzz/corpus
 	$(BUILD_DIR)/fuzz/fuzz_numbertext -max_total_time=$(FUZZ_SECONDS) -dict=fuzz/numbertext.dict \
 	  -artifact_prefix=$(BUILD_DIR)/fuzz/ $(BUILD_DIR)/fuzz/corpus fuzz/corpus
+
+# Times the number texts, a press of Calculate, the converters and start-up,
+# and prints a table; on a virtual X server unless BENCH_RUN says otherwise
+# (BENCH_RUN= for the current display).
+BENCH_RUN ?= xvfb-run -a -s '-screen 0 1280x1024x24'
+bench: deps configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target tessaro_bench
+	$(BENCH_RUN) $(BUILD_DIR)/bench/tessaro_bench
 
 # Redraws every bitmap in resources/ with the picture program.
 pictures: build
