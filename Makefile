@@ -3,7 +3,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test pictures install package clean fuzz bench
+.PHONY: all deps configure build run test pictures install package clean fuzz bench screenshots
 
 all: build
 
@@ -43,11 +43,15 @@ bench: deps configure
 pictures: build
 	./$(BUILD_DIR)/tools/pictures/tessaro-pictures resources
 
+# The README's screenshots, taken from the windows themselves.
+screenshots: build
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/tools/screenshots/tessaro-screenshots docs/screenshots menu cylinder
+
 install: build
 	cmake --install $(BUILD_DIR)
 
 # A Debian package in build/: tessaro_<version>_<arch>.deb
-package: build
+package: deps build
 	cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
