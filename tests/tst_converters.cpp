@@ -160,8 +160,11 @@ void tst_Converters::conversion()
 
     convert(c, value, from, to);
     QCOMPARE(shown(c), QStringList({inLocale(result), math}));
-    // A long result is cut off; the label keeps its size.
+    // A long result is cut off; the label keeps its size and shows all of
+    // it when the pointer rests on it.
     QCOMPARE(control(menu, c.result)->size(), resultSize);
+    QCOMPARE(control(menu, c.result)->toolTip(), inLocale(result));
+    QCOMPARE(control(menu, c.math)->toolTip(), math.trimmed());
     // Neither converter touches the other's labels.
     QCOMPARE(shown(isUS ? metric : us), QStringList({"1", " 1*1"}));
 }
