@@ -3,7 +3,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test pictures install package clean fuzz bench screenshots
+.PHONY: all deps configure build run test pictures install package clean fuzz test-sanitize bench screenshots
 
 all: build
 
@@ -30,6 +30,20 @@ fuzz: deps configure
 	mkdir -p $(BUILD_DIR)/fuzz/corpus
 	$(BUILD_DIR)/fuzz/fuzz_numbertext -max_total_time=$(FUZZ_SECONDS) -dict=fuzz/numbertext.dict \
 	  -artifact_prefix=$(BUILD_DIR)/fuzz/ $(BUILD_DIR)/fuzz/corpus fuzz/corpus
+
+# The whole test suite built with AddressSanitizer (with LeakSanitizer) and
+# UndefinedBehaviorSanitizer, in a build directory of its own.
+SANITIZE_DIR ?= build-sanitize
+SANITIZE_FLAGS = -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined
+test-sanitize: deps
+	@cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)" >/dev/null
+	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	cd $(SANITIZE_DIR) && QT_QPA_PLATFORM=offscreen \
+	  ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 \
+	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp:print_suppressions=0 \
+	  ctest --output-on-failure -j $(JOBS)
 
 # Times the number texts, a press of Calculate, the converters and start-up,
 # and prints a table; on a virtual X server unless BENCH_RUN says otherwise
