@@ -50,6 +50,22 @@ QStringList captions(QWidget* form, const QStringList& labels)
     return result;
 }
 
+MessageBoxSeen runtimeErrorBox(const QString& message)
+{
+    if (message.isEmpty())
+        return {};
+    return {1, QStringLiteral("Tessaro"), message, QMessageBox::Warning, {QStringLiteral("OK")}};
+}
+
+char* toString(const MessageBoxSeen& seen)
+{
+    return QTest::toString(QStringLiteral("%1 box(es) \"%2\": \"%3\", icon %4, buttons %5")
+                               .arg(seen.count)
+                               .arg(seen.title, seen.text)
+                               .arg(int(seen.icon))
+                               .arg(seen.buttons.join(u',')));
+}
+
 MessageBoxSeen answerMessageBoxes(const std::function<void()>& action)
 {
     MessageBoxSeen seen;

@@ -38,7 +38,14 @@ struct MessageBoxSeen
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons;
+
+    bool operator==(const MessageBoxSeen&) const = default;
 };
+// What a press that meets a run-time error shows: one warning box titled
+// "Tessaro" with the message and an "OK" button. An empty message: no box.
+MessageBoxSeen runtimeErrorBox(const QString& message);
+// Lets QCOMPARE print what was seen.
+char* toString(const MessageBoxSeen& seen);
 // Runs the action; every modal message box it opens is read and closed with
 // its first button.
 MessageBoxSeen answerMessageBoxes(const std::function<void()>& action);
