@@ -1,23 +1,30 @@
 // Soak: every calculator window pressed thousands of times with random
 // entries of every kind, every result line checked against the shape of its
-// window's step lines; and every window opened and closed hundreds of times
-// without leaving a widget behind.
+// window's step lines; the menu's converters fed the same entries and unit
+// picks; and every window opened and closed hundreds of times without
+// leaving a widget behind.
 //
-// TESSARO_SOAK_PRESSES   presses of "Calculate" in all (default 3500)
+// TESSARO_SOAK_PRESSES   presses of "Calculate" in all, and changes of each
+//                        converter (default 3500)
 // TESSARO_SOAK_REOPENS   openings of each window (default 200)
 // TESSARO_SOAK_SEED      the generator's seed (default: a fresh one, printed)
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QTest>
 
+#include <array>
+#include <cmath>
 #include <random>
 
 #include "app/application.h"
 #include "app/form.h"
+#include "app/frmmenu.h"
 #include "figures/coordinate/frmgrid.h"
 #include "figures/coordinate/frmpryther.h"
 #include "figures/plane/frmcircle.h"
@@ -393,6 +400,84 @@ void quietPlatform(QtMsgType type, const QMessageLogContext& context, const QStr
     passOn(type, context, message);
 }
 
+// One length converter of the menu: its controls, and the size of each of
+// its units in the smallest one, in the order of its lists.
+struct Converter
+{
+    QString row;
+    QString box, from, to, result, math;
+    std::array<double, 4> sizes;
+    bool thousandsCommas;   // the factors of 1,000 and more are written with commas
+};
+
+const QList<Converter> converters = {
+    {"US length", "Textbox", "Combo1", "Combo2", "Result", "Math", {1, 12, 36, 63360}, false},
+    {"metric length", "MTextBox", "MCombo1", "MCombo2", "MResult", "mMath",
+     {1, 10, 1000, 1000000}, true},
+};
+
+// How many of the smaller unit make the larger one.
+double unitFactor(const Converter& c, int from, int to)
+{
+    return std::max(c.sizes[from], c.sizes[to]) / std::min(c.sizes[from], c.sizes[to]);
+}
+
+// The arithmetic's operation from one unit to another: "*1" for the same
+// unit, otherwise the factor, dividing towards the larger unit.
+QString operationText(const Converter& c, int from, int to)
+{
+    const double factor = unitFactor(c, from, to);
+    QString digits = QString::number(qint64(factor));
+    if (c.thousandsCommas) {
+        for (qsizetype i = digits.size() - 3; i > 0; i -= 3)
+            digits.insert(i, u',');
+    }
+    return (c.sizes[from] < c.sizes[to] ? u'/' : u'*') + digits;
+}
+
+// What is wrong with a converter's two labels, or nothing.
+QString conversionFault(const Converter& c, int from, int to, const QString& text,
+                        const QString& result, const QString& math)
+{
+    static const QRegularExpression infOrNan(QStringLiteral("inf|nan"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    if (result.contains(infOrNan) || math.contains(infOrNan))
+        return QStringLiteral("inf or nan");
+    const double v = ValueOfText(text);
+    const double factor = unitFactor(c, from, to);
+    if (result == QLatin1String("Overflow")) {
+        if (!math.isEmpty())
+            return QStringLiteral("arithmetic shown with an overflow");
+        if (std::isfinite(v * factor))
+            return QStringLiteral("an overflow of a value that converts");
+        return {};
+    }
+
+    // The result as the user's locale writes a number.
+    const QString point = QRegularExpression::escape(QLocale::system().decimalPoint());
+    const QRegularExpression plain(QRegularExpression::anchoredPattern(
+        QStringLiteral("-?(?:(?:0|[1-9][0-9]*)(?:%1[0-9]*[1-9])?"
+                       "|[1-9](?:%1[0-9]*[1-9])?E[+-][0-9]{2,3})")
+            .arg(point)));
+    if (!plain.match(result).hasMatch())
+        return QStringLiteral("the result is no number");
+    QString spaced = QString(result).replace(QLocale::system().decimalPoint(), QStringLiteral("."));
+    if (!spaced.startsWith(u'-'))
+        spaced.prepend(u' ');
+    if (const QString fault = numberFault(spaced); !fault.isEmpty())
+        return QStringLiteral("the result: ") + fault;
+
+    const QRegularExpression arithmetic(QRegularExpression::anchoredPattern(
+        NumberPattern + QRegularExpression::escape(operationText(c, from, to))));
+    const QRegularExpressionMatch match = arithmetic.match(math);
+    if (!match.hasMatch())
+        return QStringLiteral("the arithmetic is not the value and \"%1\"")
+            .arg(operationText(c, from, to));
+    if (const QString fault = numberFault(match.captured(1)); !fault.isEmpty())
+        return QStringLiteral("the arithmetic: ") + fault;
+    return {};
+}
+
 enum class Outcome { Written, RuntimeError, Refused };
 
 // What is wrong with the step lines and the message boxes after one press, or
@@ -472,6 +557,8 @@ private slots:
     void calculate();
     void reopen_data();
     void reopen();
+    void converters_data();
+    void converters();
     void cleanupTestCase();
 
 private:
@@ -544,8 +631,9 @@ void tst_Soak::calculate()
             } else {
                 const QString entry = entries.next();
                 // Now and then typed key by key, where every character is a key
-                // that stays in the box.
-                static const QRegularExpression keys(QStringLiteral("^[ -~]*$"));
+                // of the main block that stays in the box.
+                static const QRegularExpression keys(
+                    QRegularExpression::anchoredPattern(QStringLiteral("[0-9A-Za-z .,+-]*")));
                 if (entries.chance(3) && box->isEnabled() && keys.match(entry).hasMatch())
                     type(form, w.boxes[b], entry);
                 else
@@ -625,6 +713,62 @@ void tst_Soak::reopen()
         QCOMPARE(QApplication::allWidgets().size(), widgets);
     }
     QCOMPARE(QApplication::topLevelWidgets().size(), windowCount);
+}
+
+void tst_Soak::converters_data()
+{
+    QTest::addColumn<int>("converter");
+    for (int i = 0; i < ::converters.size(); ++i)
+        QTest::newRow(qPrintable(::converters[i].row)) << i;
+}
+
+// The menu's converters recompute on every pick and every change of the
+// value, and each time show a number and its arithmetic, or the overflow.
+void tst_Soak::converters()
+{
+    QFETCH(int, converter);
+    const Converter& c = ::converters[converter];
+    Entries entries(m_seed + 100 + quint64(converter));
+    const int changes = m_presses;
+
+    QWidget* menu = &showForm<frmMenu>();
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+    auto* box = control<QLineEdit>(menu, c.box);
+    auto* from = control<QComboBox>(menu, c.from);
+    auto* to = control<QComboBox>(menu, c.to);
+
+    int overflows = 0;
+    for (int change = 0; change < changes; ++change) {
+        const MessageBoxSeen seen = answerMessageBoxes([&] {
+            switch (entries.below(4)) {
+            case 0:
+                from->setCurrentIndex(entries.below(4));
+                break;
+            case 1:
+                to->setCurrentIndex(entries.below(4));
+                break;
+            default:
+                if (entries.below(1000) < 5)
+                    box->setText(entries.paste());
+                else
+                    box->setText(entries.next());
+            }
+        });
+        const QString result = caption(menu, c.result);
+        const QString math = caption(menu, c.math);
+        const QString fault = conversionFault(c, from->currentIndex(), to->currentIndex(),
+                                              box->text(), result, math);
+        QVERIFY2(seen.count == 0 && fault.isEmpty(),
+                 qPrintable(QStringLiteral("seed %1, change %2: %3\n  %4 = %5, %6 to %7\n  %8 | %9")
+                                .arg(m_seed).arg(change)
+                                .arg(seen.count ? QStringLiteral("a message box") : fault, c.box,
+                                     shortened(box->text()), from->currentText(),
+                                     to->currentText(), result, math)));
+        overflows += result == QLatin1String("Overflow");
+    }
+    qInfo("%d changes, %d overflows", changes, overflows);
+    menu->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 QTEST_MAIN(tst_Soak)
