@@ -104,7 +104,8 @@ Startup measureStartup(int starts)
         QProcess program;
         const qint64 started = monotonicNanoseconds();
         program.start(QStringLiteral(TESSARO_TRACED), {});
-        if (!program.waitForFinished(30000) || program.exitCode() != 0) {
+        if (!program.waitForFinished(30000) || program.exitStatus() != QProcess::NormalExit
+            || program.exitCode() != 0) {
             program.kill();
             program.waitForFinished();
             result.failure = QStringLiteral("the traced program failed: %1 %2")
@@ -341,15 +342,21 @@ void printTable(const QString& csv)
         return;
     static const QRegularExpression row(
         QStringLiteral("^\"([^\"]*)\",\"([^\"]*)\",\"([^\"]*)\",([^,]+),([^,]+),([0-9]+)"));
-    QStringList lines;
     qsizetype width = 0;
     QList<std::pair<QString, QString>> rows;
+    QString slowest;
+    double slowestPress = 0;
     for (const QByteArray& line : file.readAll().split('\n')) {
         const QRegularExpressionMatch m = row.match(QString::fromUtf8(line));
         if (!m.hasMatch() || m.captured(3) != QLatin1String("WalltimeMilliseconds"))
             continue;
         const QString name = m.captured(1) + QStringLiteral(": ") + m.captured(2);
-        rows.append({name, duration(m.captured(4).toDouble())});
+        const double time = m.captured(4).toDouble();
+        rows.append({name, duration(time)});
+        if (m.captured(1) == QLatin1String("calculate") && time > slowestPress) {
+            slowestPress = time;
+            slowest = m.captured(2);
+        }
         width = std::max(width, name.size());
     }
     QTextStream out(stdout);
@@ -359,6 +366,9 @@ void printTable(const QString& csv)
     out << QString(width, u'-') << "  ------------------\n";
     for (const auto& [name, time] : rows)
         out << name.leftJustified(width) << "  " << time.rightJustified(12) << "\n";
+    if (!slowest.isEmpty())
+        out << "The slowest press of Calculate: " << slowest << ", " << duration(slowestPress)
+            << "\n";
 }
 
 } // namespace
