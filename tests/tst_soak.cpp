@@ -25,6 +25,7 @@
 #include "app/application.h"
 #include "app/form.h"
 #include "app/frmmenu.h"
+#include "app/frmsplash.h"
 #include "figures/coordinate/frmgrid.h"
 #include "figures/coordinate/frmpryther.h"
 #include "figures/plane/frmcircle.h"
@@ -557,6 +558,8 @@ private slots:
     void calculate();
     void reopen_data();
     void reopen();
+    void reopenStart_data();
+    void reopenStart();
     void converters_data();
     void converters();
     void cleanupTestCase();
@@ -713,6 +716,44 @@ void tst_Soak::reopen()
         QCOMPARE(QApplication::allWidgets().size(), widgets);
     }
     QCOMPARE(QApplication::topLevelWidgets().size(), windowCount);
+}
+
+// The splash and the menu come and go as often: the splash hands over to the
+// menu when it closes, and the menu's converters recompute now and then.
+void tst_Soak::reopenStart_data()
+{
+    QTest::addColumn<bool>("splash");
+    QTest::newRow("menu") << false;
+    QTest::newRow("splash and menu") << true;
+}
+
+void tst_Soak::reopenStart()
+{
+    QFETCH(bool, splash);
+    Entries entries(m_seed + 200);
+    const int reopens = setting("TESSARO_SOAK_REOPENS", 200);
+
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const qsizetype widgets = QApplication::allWidgets().size();
+    for (int i = 0; i < reopens; ++i) {
+        if (splash) {
+            showForm<frmSplash>().close();
+            QVERIFY(formInstance<frmMenu>());
+        } else {
+            showForm<frmMenu>();
+        }
+        QWidget* menu = formInstance<frmMenu>();
+        if (i % 20 == 0) {
+            control<QLineEdit>(menu, "Textbox")->setText(entries.next());
+            control<QComboBox>(menu, "Combo2")->setCurrentIndex(entries.below(4));
+            control<QLineEdit>(menu, "MTextBox")->setText(entries.next());
+            control<QComboBox>(menu, "MCombo1")->setCurrentIndex(entries.below(4));
+        }
+        menu->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!formInstance<frmMenu>() && !formInstance<frmSplash>());
+        QCOMPARE(QApplication::allWidgets().size(), widgets);
+    }
 }
 
 void tst_Soak::converters_data()
