@@ -238,7 +238,8 @@ QString numberFault(const QString& number)
     const qsizetype whole = point < 0 ? number.size() - 1 : point - 1;
     if (whole > 15)
         return QStringLiteral("fixed form of 1E+15 or more");
-    if (whole == 0 && number.mid(point + 1).indexOf(QRegularExpression("[1-9]")) > 8)
+    static const QRegularExpression nonZero(QStringLiteral("[1-9]"));
+    if (whole == 0 && number.mid(point + 1).indexOf(nonZero) > 8)
         return QStringLiteral("fixed form below 1E-9");
     return {};
 }
