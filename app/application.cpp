@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 #include <QIcon>
 #include <QPalette>
+#include <QScreen>
 
 #include "app/controls.h"
 #include "app/style.h"
@@ -13,6 +14,38 @@
 static void initResources()
 {
     Q_INIT_RESOURCE(tessaro);
+}
+
+static QString fontFamily(const QString& file)
+{
+    const int id = QFontDatabase::addApplicationFont(file);
+    return QFontDatabase::applicationFontFamilies(id).value(0, QStringLiteral("Sans Serif"));
+}
+
+static void followScreens()
+{
+    bool dense = false;
+    for (const QScreen* screen : QGuiApplication::screens())
+        dense = dense || screen->devicePixelRatio() > 1;
+    if (!dense)
+        return;
+    static const QString pixels = fontFamily(QStringLiteral(":/fonts/ms_sans_serif_pixels.ttf"));
+    if (QApplication::font().family() == pixels)
+        return;
+    QFont font(pixels);
+    font.setPixelSize(13);
+    font.setStyleHint(QFont::SansSerif);
+    // The edges lie on the pixel grid already: hinting could only move
+    // them, and subpixel antialiasing would fringe them with colour.
+    font.setHintingPreference(QFont::PreferNoHinting);
+    font.setStyleStrategy(QFont::NoSubpixelAntialias);
+    QApplication::setFont(font);
+}
+
+static void watchScreen(QScreen* screen)
+{
+    QObject::connect(screen, &QScreen::logicalDotsPerInchChanged, qApp, followScreens);
+    QObject::connect(screen, &QScreen::geometryChanged, qApp, followScreens);
 }
 
 void setupApplication()
@@ -34,10 +67,24 @@ void setupApplication()
     QApplication::setPalette(style->standardPalette());
 
     // The 8-point dialog font the windows were laid out for, at 96 dots per
-    // inch: 11 pixels, scaled with the windows on high-density screens.
-    const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/ms_sans_serif.ttf"));
-    QFont font(QFontDatabase::applicationFontFamilies(id).value(0, QStringLiteral("Sans Serif")));
+    // inch: 11 pixels, drawn from the font's 13-pixel bitmap strike.
+    QFont font(fontFamily(QStringLiteral(":/fonts/ms_sans_serif.ttf")));
     font.setPixelSize(11);
     font.setStyleHint(QFont::SansSerif);
     QApplication::setFont(font);
+
+    // A bitmap cannot be scaled: with more than one device pixel to the
+    // pixel its glyphs would stay small while the text grew wide. There the
+    // windows take the same strike with each of its pixels a square outline,
+    // at the size where a font pixel is a pixel: every glyph is the 1x glyph
+    // with each pixel a crisp block of device pixels, and every caption is
+    // as wide and high as at 1x. A screen joining later, or changing its
+    // scale, switches to it; the outline font draws the same pixels at 1x.
+    followScreens();
+    QObject::connect(qApp, &QGuiApplication::screenAdded, qApp, [] (QScreen* screen) {
+        watchScreen(screen);
+        followScreens();
+    });
+    for (QScreen* screen : QGuiApplication::screens())
+        watchScreen(screen);
 }
