@@ -185,6 +185,7 @@ def main():
         if tag in font:
             del font[tag]
     head = font["head"]
+    original_em = head.unitsPerEm
     head.unitsPerEm = em
     head.modified = head.created  # the same file from the same input
     head.lowestRecPPEM = args.ppem
@@ -198,9 +199,9 @@ def main():
         os2.ulCodePageRange1 = getattr(os2, "ulCodePageRange1", 1)  # Latin 1
         os2.ulCodePageRange2 = getattr(os2, "ulCodePageRange2", 0)
         os2.usDefaultChar, os2.usBreakChar = 0, 0x20
-        os2.usMaxContext = max(len(component) + 1 for lookup in font["GSUB"].table.LookupList.Lookup
-                               for subtable in lookup.SubTable for ligatures in subtable.ligatures.values()
-                               for component in (ligature.Component for ligature in ligatures)) \
+        os2.usMaxContext = max((len(component) + 1 for lookup in font["GSUB"].table.LookupList.Lookup
+                               for subtable in lookup.SubTable for ligatures in getattr(subtable, "ligatures", {}).values()
+                               for component in (ligature.Component for ligature in ligatures)), default=1) \
             if "GSUB" in font and font["GSUB"].table.LookupList else 1
     cmap = font.getBestCmap()
     os2.sxHeight = glyf[cmap[ord("x")]].yMax
@@ -209,7 +210,7 @@ def main():
     os2.yStrikeoutPosition, os2.yStrikeoutSize = 3 * UNITS, UNITS
     for field in ("ySubscriptXSize", "ySubscriptYSize", "ySubscriptXOffset", "ySubscriptYOffset",
                   "ySuperscriptXSize", "ySuperscriptYSize", "ySuperscriptXOffset", "ySuperscriptYOffset"):
-        setattr(os2, field, round(getattr(os2, field) * em / 2048))
+        setattr(os2, field, round(getattr(os2, field) * em / original_em))
     os2.recalcAvgCharWidth(font)
     post = font["post"]
     post.underlinePosition, post.underlineThickness = -UNITS, UNITS
