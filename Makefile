@@ -32,12 +32,15 @@ fuzz: deps configure
 	  -artifact_prefix=$(BUILD_DIR)/fuzz/ $(BUILD_DIR)/fuzz/corpus fuzz/corpus
 
 # The whole test suite built with AddressSanitizer (with LeakSanitizer) and
-# UndefinedBehaviorSanitizer, in a build directory of its own.
+# UndefinedBehaviorSanitizer, in a build directory of its own. GCC's array
+# bounds warning gives false alarms on instrumented code; the normal build
+# keeps it.
 SANITIZE_DIR ?= build-sanitize
 SANITIZE_FLAGS = -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined
 test-sanitize: deps
 	@cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)" >/dev/null
+	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS) -Wno-array-bounds" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)" >/dev/null
 	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	cd $(SANITIZE_DIR) && QT_QPA_PLATFORM=offscreen \
 	  ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 \
