@@ -39,6 +39,7 @@ private slots:
     void captionsAndBackgroundOpenNothing_data();
     void captionsAndBackgroundOpenNothing();
     void closingTheMenuLeavesCalculatorsRunning();
+    void resizingMovesNothing();
 
 private:
     static void addWindowRows();
@@ -372,6 +373,21 @@ void tst_Menu::closingTheMenuLeavesCalculatorsRunning()
     QApplication::exec();
     QVERIFY(runningWithoutMenu);
     QCOMPARE(lastWindowClosed.count(), 1);
+}
+
+// The controls stand where their definition puts them, whatever size the
+// user gives the window.
+void tst_Menu::resizingMovesNothing()
+{
+    QHash<const QWidget*, QRect> placed;
+    for (const QWidget* control : menu->findChildren<QWidget*>())
+        placed.insert(control, control->geometry());
+    for (const QSize size : {menu->size() * 2, menu->size() / 2}) {
+        menu->resize(size);
+        QTRY_COMPARE(menu->size(), size);
+        for (const QWidget* control : menu->findChildren<QWidget*>())
+            QCOMPARE(control->geometry(), placed.value(control));
+    }
 }
 
 QTEST_MAIN(tst_Menu)
