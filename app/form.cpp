@@ -130,15 +130,20 @@ void Form::addCopyWorkedSolution()
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
+QList<QGroupBox*> Form::framesLeftToRight() const
+{
+    QList<QGroupBox*> frames = findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly);
+    std::stable_sort(frames.begin(), frames.end(),
+                     [](const QWidget* a, const QWidget* b) { return a->x() < b->x(); });
+    return frames;
+}
+
 QString Form::workedSolution() const
 {
-    auto byLeft = [](const QWidget* a, const QWidget* b) { return a->x() < b->x(); };
     auto byTop = [](const QWidget* a, const QWidget* b) { return a->y() < b->y(); };
 
     QStringList text{windowTitle().trimmed()};
-    QList<QGroupBox*> frames = findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly);
-    std::stable_sort(frames.begin(), frames.end(), byLeft);
-    for (const QGroupBox* frame : frames) {
+    for (const QGroupBox* frame : framesLeftToRight()) {
         text << QString() << frame->title();
         QList<StepLine*> lines = frame->findChildren<StepLine*>(Qt::FindDirectChildrenOnly);
         std::stable_sort(lines.begin(), lines.end(), byTop);
@@ -200,11 +205,8 @@ void Form::runHandler(const std::function<void()>& handler)
 // description is emptied and the message box speaks for itself.
 void Form::announceResults(quint64 writtenAfter)
 {
-    auto byLeft = [](const QWidget* a, const QWidget* b) { return a->x() < b->x(); };
-    QList<QGroupBox*> frames = findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly);
-    std::stable_sort(frames.begin(), frames.end(), byLeft);
     QStringList results;
-    for (const QGroupBox* frame : frames) {
+    for (const QGroupBox* frame : framesLeftToRight()) {
         const StepLine* last = nullptr;
         for (const StepLine* line : frame->findChildren<StepLine*>(Qt::FindDirectChildrenOnly)) {
             if (line->lastWrite() > writtenAfter && (!last || line->lastWrite() > last->lastWrite()))

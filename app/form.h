@@ -11,6 +11,7 @@
 // showForm<F>() creates, loads and shows the single instance.
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPixmap>
@@ -93,6 +94,7 @@ private:
     void addCopyWorkedSolution();
     void placeOnScreen();
     void announceResults(quint64 writtenAfter);
+    QList<QGroupBox*> framesLeftToRight() const;
 
     QPixmap m_picture;
     QList<QWidget*> m_tabOrder;
