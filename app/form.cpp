@@ -1,6 +1,5 @@
 #include "app/form.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -215,13 +214,10 @@ void Form::announceResults(quint64 writtenAfter)
         if (last && !last->caption().isEmpty())
             results << frame->title() + QStringLiteral(": ") + last->caption().trimmed();
     }
+    // Qt tells the screen reader of every new description, also when the
+    // results are the same as last time.
     QWidget* target = focusWidget() ? focusWidget() : this;
     target->setAccessibleDescription(results.join(QStringLiteral("; ")));
-    if (results.isEmpty())
-        return;
-    // Also when the results are the same as last time.
-    QAccessibleEvent event(target, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&event);
 }
 
 void Form::paintEvent(QPaintEvent* event)
