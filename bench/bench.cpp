@@ -41,12 +41,12 @@
 
 namespace {
 
+// Each calculator window: its boxes are those it lets the user type into,
+// its button the one "Calculate".
 struct Calculator
 {
     const char* name;
     QWidget* (*open)();
-    const char* button;
-    QStringList boxes;
 };
 
 template <class F> QWidget* openForm()
@@ -55,19 +55,18 @@ template <class F> QWidget* openForm()
 }
 
 const QList<Calculator> calculators = {
-    {"rectangle", openForm<frmsquare>, "calculate", {"Lenth", "Wid"}},
-    {"triangle", openForm<FrmTriangle>, "Command1", {"side1", "side2", "side3", "Base", "Hght"}},
-    {"trapezoid", openForm<FrmTrapezoid>, "Command1",
-     {"Base1", "Base2", "Hgt", "Side1", "Side2", "Side3", "Side4"}},
-    {"parallelogram", openForm<FrmParallelogram>, "Command1", {"bse", "Hgt", "Slenght"}},
-    {"circle", openForm<FrmCircle>, "Command1", {"Radius"}},
-    {"rectangular solid", openForm<FrmRecSolid>, "Command1", {"Lnght", "Wdth", "hgt"}},
-    {"cylinder", openForm<FrmCylinder>, "Command1", {"Hgt", "Radius"}},
-    {"cone", openForm<FrmCone>, "Command1", {"Slnght", "Hgt", "Radius"}},
-    {"sphere", openForm<FrmSphere>, "Command1", {"Radius"}},
-    {"square pyramid", openForm<FrmPyramid>, "Command1", {"SLnght", "Lnght", "Hght"}},
-    {"distance and midpoint", openForm<FrmGrid>, "Command1", {"Ix1", "Iy1", "Ix2", "Iy2"}},
-    {"Pythagorean theorem", openForm<FrmPryTher>, "Command1", {"IputA", "IputB"}},
+    {"rectangle", openForm<frmsquare>},
+    {"triangle", openForm<FrmTriangle>},
+    {"trapezoid", openForm<FrmTrapezoid>},
+    {"parallelogram", openForm<FrmParallelogram>},
+    {"circle", openForm<FrmCircle>},
+    {"rectangular solid", openForm<FrmRecSolid>},
+    {"cylinder", openForm<FrmCylinder>},
+    {"cone", openForm<FrmCone>},
+    {"sphere", openForm<FrmSphere>},
+    {"square pyramid", openForm<FrmPyramid>},
+    {"distance and midpoint", openForm<FrmGrid>},
+    {"Pythagorean theorem", openForm<FrmPryTher>},
 };
 
 // Two sets of entries taken in turn, so that every press rewrites every line.
@@ -244,10 +243,12 @@ QList<double> measurePresses(int window)
         Open o{calculator.open(), nullptr, {}};
         if (!QTest::qWaitForWindowExposed(o.form))
             return {};
-        o.button = o.form->findChild<QPushButton*>(calculator.button);
-        for (const QString& name : calculator.boxes)
-            o.boxes << o.form->findChild<QLineEdit*>(name);
-        if (!o.button || o.boxes.contains(nullptr))
+        o.button = o.form->findChild<QPushButton*>();
+        for (QLineEdit* box : o.form->findChildren<QLineEdit*>()) {
+            if (box->isEnabled())
+                o.boxes << box;
+        }
+        if (!o.button || o.boxes.isEmpty())
             return {};
         open << o;
     }
