@@ -57,11 +57,13 @@ bench: deps configure
 	$(BENCH_RUN) $(BUILD_DIR)/bench/tessaro_bench
 
 # Redraws every bitmap in resources/ with the picture program.
-pictures: build
+pictures: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target tessaro-pictures
 	./$(BUILD_DIR)/tools/pictures/tessaro-pictures resources
 
 # The README's screenshots, taken from the windows themselves.
-screenshots: build
+screenshots: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target tessaro-screenshots
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/tools/screenshots/tessaro-screenshots docs/screenshots menu cylinder
 
 install: build

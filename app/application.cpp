@@ -8,8 +8,8 @@
 #include <QPalette>
 #include <QScreen>
 
-#include "app/controls.h"
-#include "app/style.h"
+#include "app/model/controls.h"
+#include "app/model/style.h"
 
 static void initResources()
 {

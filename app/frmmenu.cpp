@@ -2,20 +2,8 @@
 
 #include <QSignalBlocker>
 
+#include "app/windowtable.h"
 #include "convert/lengthconversion.h"
-
-#include "figures/coordinate/frmgrid.h"
-#include "figures/coordinate/frmpryther.h"
-#include "figures/plane/frmcircle.h"
-#include "figures/plane/frmparallelogram.h"
-#include "figures/plane/frmsquare.h"
-#include "figures/plane/frmtrapezoid.h"
-#include "figures/plane/frmtriangle.h"
-#include "figures/solid/frmcone.h"
-#include "figures/solid/frmcylinder.h"
-#include "figures/solid/frmpyramid.h"
-#include "figures/solid/frmrecsolid.h"
-#include "figures/solid/frmsphere.h"
 
 frmMenu::frmMenu(QWidget* parent)
     : Form(parent)
@@ -88,62 +76,62 @@ void frmMenu::Form_Load()
 
 void frmMenu::square_Click()
 {
-    showForm<frmsquare>();
+    calculatorWindow(u"square").show();
 }
 
 void frmMenu::Triangle_Click()
 {
-    showForm<FrmTriangle>();
+    calculatorWindow(u"Triangle").show();
 }
 
 void frmMenu::trape_Click()
 {
-    showForm<FrmTrapezoid>();
+    calculatorWindow(u"trape").show();
 }
 
 void frmMenu::para_Click()
 {
-    showForm<FrmParallelogram>();
+    calculatorWindow(u"para").show();
 }
 
 void frmMenu::circ_Click()
 {
-    showForm<FrmCircle>();
+    calculatorWindow(u"circ").show();
 }
 
 void frmMenu::RecSolid_Click()
 {
-    showForm<FrmRecSolid>();
+    calculatorWindow(u"RecSolid").show();
 }
 
 void frmMenu::Cylinder_Click()
 {
-    showForm<FrmCylinder>();
+    calculatorWindow(u"Cylinder").show();
 }
 
 void frmMenu::Cone_Click()
 {
-    showForm<FrmCone>();
+    calculatorWindow(u"Cone").show();
 }
 
 void frmMenu::Sphere_Click()
 {
-    showForm<FrmSphere>();
+    calculatorWindow(u"Sphere").show();
 }
 
 void frmMenu::Pyramid_Click()
 {
-    showForm<FrmPyramid>();
+    calculatorWindow(u"Pyramid").show();
 }
 
 void frmMenu::DistAndMidPoint_Click()
 {
-    showForm<FrmGrid>();
+    calculatorWindow(u"DistAndMidPoint").show();
 }
 
 void frmMenu::Therom_Click()
 {
-    showForm<FrmPryTher>();
+    calculatorWindow(u"Therom").show();
 }
 
 void frmMenu::Combo1_Click()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form.h"
+#include "app/model/form.h"
 #include "ui_frmmenu.h"
 
 // The main menu: twelve pictures that open their windows, and the US and
@@ -36,6 +36,7 @@ public:
     // its result and arithmetic labels.
     void update();
     void m_update();
+    using QWidget::update;
 
 protected:
     void Form_Load() override;

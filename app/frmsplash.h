@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form.h"
+#include "app/model/form.h"
 #include "ui_frmsplash.h"
 
 // The picture shown at start-up: a click or a character key hands over to

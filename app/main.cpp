@@ -1,7 +1,7 @@
 #include <QApplication>
 
 #include "app/application.h"
-#include "app/form.h"
+#include "app/model/form.h"
 #include "app/frmsplash.h"
 
 int main(int argc, char* argv[])

@@ -23,51 +23,11 @@
 #include <chrono>
 
 #include "app/application.h"
-#include "app/form.h"
 #include "app/frmmenu.h"
-#include "figures/coordinate/frmgrid.h"
-#include "figures/coordinate/frmpryther.h"
-#include "figures/plane/frmcircle.h"
-#include "figures/plane/frmparallelogram.h"
-#include "figures/plane/frmsquare.h"
-#include "figures/plane/frmtrapezoid.h"
-#include "figures/plane/frmtriangle.h"
-#include "figures/solid/frmcone.h"
-#include "figures/solid/frmcylinder.h"
-#include "figures/solid/frmpyramid.h"
-#include "figures/solid/frmrecsolid.h"
-#include "figures/solid/frmsphere.h"
+#include "app/windowtable.h"
 #include "numeric/numbertext.h"
 
 namespace {
-
-// Each calculator window: its boxes are those it lets the user type into,
-// its button the one "Calculate".
-struct Calculator
-{
-    const char* name;
-    QWidget* (*open)();
-};
-
-template <class F> QWidget* openForm()
-{
-    return &showForm<F>();
-}
-
-const QList<Calculator> calculators = {
-    {"rectangle", openForm<frmsquare>},
-    {"triangle", openForm<FrmTriangle>},
-    {"trapezoid", openForm<FrmTrapezoid>},
-    {"parallelogram", openForm<FrmParallelogram>},
-    {"circle", openForm<FrmCircle>},
-    {"rectangular solid", openForm<FrmRecSolid>},
-    {"cylinder", openForm<FrmCylinder>},
-    {"cone", openForm<FrmCone>},
-    {"sphere", openForm<FrmSphere>},
-    {"square pyramid", openForm<FrmPyramid>},
-    {"distance and midpoint", openForm<FrmGrid>},
-    {"Pythagorean theorem", openForm<FrmPryTher>},
-};
 
 // Two sets of entries taken in turn, so that every press rewrites every line.
 const QString entries[2] = {QStringLiteral("12.5"), QStringLiteral("3.75")};
@@ -217,8 +177,8 @@ void tst_Bench::numberText()
 void tst_Bench::calculate_data()
 {
     QTest::addColumn<int>("window");
-    for (int i = 0; i < calculators.size(); ++i)
-        QTest::newRow(calculators[i].name) << i;
+    for (int i = 0; i < int(calculatorWindows.size()); ++i)
+        QTest::newRow(calculatorWindows[size_t(i)].type->className()) << i;
 }
 
 // Presses as the user makes them: a click on the button and the window
@@ -239,8 +199,8 @@ QList<double> measurePresses(int window)
         QList<QLineEdit*> boxes;
     };
     QList<Open> open;
-    for (const Calculator& calculator : calculators) {
-        Open o{calculator.open(), nullptr, {}};
+    for (const CalculatorWindow& window : calculatorWindows) {
+        Open o{&window.show(), nullptr, {}};
         if (!QTest::qWaitForWindowExposed(o.form))
             return {};
         o.button = o.form->findChild<QPushButton*>();

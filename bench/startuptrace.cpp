@@ -13,7 +13,7 @@
 #include <chrono>
 #include <cstdio>
 
-#include "app/form.h"
+#include "app/model/form.h"
 #include "app/frmmenu.h"
 #include "app/frmsplash.h"
 

@@ -1,182 +1,94 @@
 #include "testkit.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
-#include "app/controls.h"
+#include "app/application.h"
 
 namespace testkit {
 
-QWidget* control(QWidget* form, const QString& name)
-{
-    auto* widget = form->findChild<QWidget*>(name);
-    if (!widget)
-        qFatal("no control named %s in %s", qPrintable(name), qPrintable(form->objectName()));
-    return widget;
+namespace {
+QtMessageHandler passOn = nullptr;
 }
 
-void type(QWidget* form, const QString& box, const QString& text)
+void start()
 {
-    auto* edit = control<QLineEdit>(form, box);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    QTest::keyClicks(edit, text);
+    setupApplication();
+    passOn = qInstallMessageHandler([](QtMsgType kind, const QMessageLogContext& context, const QString& text) {
+        if (!text.startsWith(QLatin1String("This plugin does not support")))
+            passOn(kind, context, text);
+    });
 }
 
-void click(QWidget* form, const QString& name)
+void type(QLineEdit* box, const QString& text)
 {
-    QWidget* widget = control(form, name);
-    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, text);
 }
 
-QString caption(QWidget* form, const QString& label)
+void click(QWidget* control)
 {
-    return control<QLabel>(form, label)->text();
+    QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
 }
 
-QStringList captions(QWidget* form, const QStringList& labels)
+Form& open(const CalculatorWindow& window)
 {
-    QStringList result;
-    for (const QString& label : labels)
-        result << caption(form, label);
-    return result;
+    Form& form = window.show();
+    if (!QTest::qWaitForWindowActive(&form))
+        qWarning("%s did not become active", window.type->className());
+    return form;
 }
 
-MessageBoxSeen runtimeErrorBox(const QString& message)
+void enter(Form& form, const QStringList& entries)
 {
-    if (message.isEmpty())
-        return {};
-    return {1, QStringLiteral("Tessaro"), message, QMessageBox::Warning, {QStringLiteral("OK")}};
+    for (const QString& entry : entries)
+        type(control<QLineEdit>(&form, entry.section(u'=', 0, 0)), entry.section(u'=', 1));
 }
 
-char* toString(const MessageBoxSeen& seen)
+void calculateExample(Form& form, const CalculatorWindow& window)
 {
-    return QTest::toString(QStringLiteral("%1 box(es) \"%2\": \"%3\", icon %4, buttons %5")
-                               .arg(seen.count)
-                               .arg(seen.title, seen.text)
-                               .arg(int(seen.icon))
-                               .arg(seen.buttons.join(u',')));
+    const QStringList example = QString::fromLatin1(window.example).split(u' ');
+    const QList<Form::Entry> entries = form.entries();
+    for (qsizetype i = 0; i < example.size(); ++i)
+        type(entries.at(i).box, example[i]);
+    click(calculateButton(form));
 }
 
-MessageBoxSeen answerMessageBoxes(const std::function<void()>& action)
+QPushButton* calculateButton(const Form& form)
 {
-    MessageBoxSeen seen;
+    return form.findChild<QPushButton*>();
+}
+
+QStringList lines(const Form& form)
+{
+    QStringList captions;
+    for (const StepLine* line : form.stepLines())
+        captions << QString(line->caption()).replace(u' ', u'·');
+    return captions;
+}
+
+QStringList messageBoxes(const std::function<void()>& action)
+{
+    QStringList seen;
     QTimer watcher;
     watcher.setInterval(10);
     QObject::connect(&watcher, &QTimer::timeout, [&seen] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
             return;
-        ++seen.count;
-        seen.title = box->windowTitle();
-        seen.text = box->text();
-        seen.icon = box->icon();
-        seen.buttons.clear();
-        for (QAbstractButton* button : box->buttons())
-            seen.buttons << button->text().remove(u'&');
-        box->buttons().value(0)->click();
+        QCOMPARE(box->icon(), QMessageBox::Warning);
+        seen << box->windowTitle() + QStringLiteral(": ") + box->text();
+        box->button(QMessageBox::Ok)->click();
     });
     watcher.start();
     action();
     watcher.stop();
     return seen;
-}
-
-void addControlRows(const QList<ControlRow>& rows)
-{
-    QTest::addColumn<ControlRow>("row");
-    for (const ControlRow& row : rows)
-        QTest::newRow(qPrintable(row.name)) << row;
-}
-
-static QString kindOf(QWidget* widget)
-{
-    if (qobject_cast<ImageBox*>(widget))
-        return QStringLiteral("Image");
-    if (qobject_cast<QLabel*>(widget))
-        return QStringLiteral("Label");
-    if (qobject_cast<QLineEdit*>(widget))
-        return QStringLiteral("TextBox");
-    if (qobject_cast<QGroupBox*>(widget))
-        return QStringLiteral("Frame");
-    if (qobject_cast<QPushButton*>(widget))
-        return QStringLiteral("CommandButton");
-    if (qobject_cast<QComboBox*>(widget))
-        return QStringLiteral("ComboBox");
-    if (qobject_cast<QRadioButton*>(widget))
-        return QStringLiteral("OptionButton");
-    return QString::fromLatin1(widget->metaObject()->className());
-}
-
-static QString captionOf(QWidget* widget)
-{
-    if (qobject_cast<ImageBox*>(widget))
-        return QString();
-    if (auto* label = qobject_cast<QLabel*>(widget))
-        return label->text();
-    if (auto* edit = qobject_cast<QLineEdit*>(widget))
-        return edit->text();
-    if (auto* frame = qobject_cast<QGroupBox*>(widget))
-        return frame->title();
-    if (auto* button = qobject_cast<QAbstractButton*>(widget))
-        return button->text();
-    return QString();
-}
-
-void checkControlRow(QWidget* form)
-{
-    QFETCH(ControlRow, row);
-    QWidget* widget = control(form, row.name);
-    QCOMPARE(kindOf(widget), row.kind);
-    QCOMPARE(widget->parentWidget()->objectName(), row.container);
-    if (row.kind != QLatin1String("Image"))
-        QCOMPARE(captionOf(widget), row.caption);
-
-    auto* line = qobject_cast<StepLine*>(widget);
-    if (row.autoSize == QLatin1String("yes"))
-        QVERIFY2(line && line->autoSize(), "an AutoSize step line");
-    else if (row.autoSize == QLatin1String("no"))
-        QVERIFY2(!line || !line->autoSize(), "a label of fixed size");
-    if (row.kind == QLatin1String("Label") && !(line && line->autoSize()))
-        QVERIFY2(qobject_cast<QLabel*>(widget)->wordWrap(), "a fixed label wraps its caption");
-
-    // An AutoSize line's stored size is only its starting size.
-    const QRect g = widget->geometry();
-    QCOMPARE(QPoint(g.x() * 15, g.y() * 15), QPoint(row.left, row.top));
-    if (!(line && line->autoSize()))
-        QCOMPARE(QSize(g.width() * 15, g.height() * 15), QSize(row.width, row.height));
-}
-
-void checkForm(QWidget* form, const QString& name, const QString& caption, int clientLeft,
-               int clientTop, int clientWidth, int clientHeight)
-{
-    QCOMPARE(form->objectName(), name);
-    QCOMPARE(form->windowTitle(), caption);
-    const QRect client = form->geometry();
-    QCOMPARE(client, QRect(clientLeft / 15, clientTop / 15, clientWidth / 15, clientHeight / 15));
-}
-
-QStringList tabOrder(QWidget* form)
-{
-    QStringList names;
-    QWidget* start = form->focusWidget();
-    if (!start)
-        return names;
-    QWidget* w = start;
-    do {
-        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(form))
-            names << w->objectName();
-        w = w->nextInFocusChain();
-    } while (w != start);
-    return names;
 }
 
 } // namespace testkit

@@ -1,78 +1,51 @@
 #pragma once
 
-// Driving Tessaro's windows from a test as a user would: find controls by
-// their names, type, click, read captions, answer message boxes, and check a
-// window against its definition table.
+// Driving Tessaro's windows from a test as a pupil would: type into the
+// boxes, click, read the step lines and answer the message boxes.
 
-#include <QLabel>
-#include <QMessageBox>
+#include <QLineEdit>
 #include <QStringList>
-#include <QMetaType>
-#include <QWidget>
 
 #include <functional>
+
+#include "app/model/form.h"
+#include "app/windowtable.h"
 
 namespace testkit {
 
 // The control of that name in the window; fails the test if there is none.
-QWidget* control(QWidget* form, const QString& name);
-template <class T> T* control(QWidget* form, const QString& name)
+template <class T = QWidget> T* control(const QWidget* form, const QString& name)
 {
-    return qobject_cast<T*>(control(form, name));
+    auto* widget = form->findChild<T*>(name);
+    if (!widget)
+        qFatal("no control %s in %s", qPrintable(name), qPrintable(form->objectName()));
+    return widget;
 }
 
-// Replaces the text of a text box by typing, key by key.
-void type(QWidget* form, const QString& box, const QString& text);
+// Sets the application up as the program does, quietly: the offscreen
+// platform warns on every raise of a window.
+void start();
+
+// Replaces the text of a box key by key.
+void type(QLineEdit* box, const QString& text);
 // A left click in the middle of a control.
-void click(QWidget* form, const QString& name);
-// The caption of a label (step line or caption label).
-QString caption(QWidget* form, const QString& label);
-// The captions of several labels, in order.
-QStringList captions(QWidget* form, const QStringList& labels);
+void click(QWidget* control);
 
-// What a modal message box showed.
-struct MessageBoxSeen
-{
-    int count = 0;   // how many boxes were shown
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QStringList buttons;
+// Opens a window of the table from its menu picture's handler and waits
+// until it is active.
+Form& open(const CalculatorWindow& window);
+// Types the entries ("box=text") into the window's boxes.
+void enter(Form& form, const QStringList& entries);
+// Types the window's worked example and presses "Calculate".
+void calculateExample(Form& form, const CalculatorWindow& window);
+QPushButton* calculateButton(const Form& form);
 
-    bool operator==(const MessageBoxSeen&) const = default;
-};
-// What a press that meets a run-time error shows: one warning box titled
-// "Tessaro" with the message and an "OK" button. An empty message: no box.
-MessageBoxSeen runtimeErrorBox(const QString& message);
-// Lets QCOMPARE print what was seen.
-char* toString(const MessageBoxSeen& seen);
-// Runs the action; every modal message box it opens is read and closed with
-// its first button.
-MessageBoxSeen answerMessageBoxes(const std::function<void()>& action);
+// The captions of the window's step lines in reading order, every blank
+// shown as a middle dot so that rows can count them.
+QStringList lines(const Form& form);
 
-// One control of a window definition, positions and sizes in twips.
-struct ControlRow
-{
-    QString name;
-    QString kind;        // Label, TextBox, Frame, CommandButton, ComboBox, OptionButton, Image
-    QString container;   // the form's or a frame's name
-    QString caption;     // caption, or initial text of a text box
-    int left, top, width, height;
-    QString autoSize = {};   // "yes", "no" or empty where the table leaves it open
-};
-// Adds the columns and one data row per control to the current test function.
-void addControlRows(const QList<ControlRow>& rows);
-// Checks the control of the current data row in the given window.
-void checkControlRow(QWidget* form);
-
-// The window's own definition: name, caption, client area in twips.
-void checkForm(QWidget* form, const QString& name, const QString& caption, int clientLeft,
-               int clientTop, int clientWidth, int clientHeight);
-
-// The names of the controls that the Tab key visits, starting from the one
-// that has the focus, once round the window.
-QStringList tabOrder(QWidget* form);
+// Runs the action; every modal message box it opens is read ("title: text")
+// and closed with OK.
+QStringList messageBoxes(const std::function<void()>& action);
 
 } // namespace testkit
-
-Q_DECLARE_METATYPE(testkit::ControlRow)

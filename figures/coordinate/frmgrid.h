@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form.h"
+#include "app/model/form.h"
 #include "ui_frmgrid.h"
 
 // Two points of the plane: their midpoint and the distance between them, the

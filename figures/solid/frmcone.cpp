@@ -5,7 +5,7 @@
 namespace {
 constexpr double Pi = 3.14;
 constexpr double TwoPi = 6.28;
-// One third of pi as the window has always used it: 0.33 times 3.14, not 3.14 / 3.
+// One third of pi as the stored product of 0.33 and 3.14, not 3.14 / 3.
 constexpr double OneThirdPi = 1.0362;
 }
 

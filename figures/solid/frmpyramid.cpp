@@ -3,7 +3,7 @@
 #include "numeric/numbertext.h"
 
 namespace {
-// One third as the window has always used it, not 1 / 3.
+// One third as the short stored value 0.33, not 1 / 3.
 constexpr double OneThird = 0.33;
 }
 

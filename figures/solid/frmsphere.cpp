@@ -5,8 +5,8 @@
 #include "numeric/numbertext.h"
 
 namespace {
-// Four thirds of pi as the window has always used it: the double product of
-// 1.33 and 3.14, not 4 / 3 * 3.14.
+// Four thirds of pi as the stored product of 1.33 and 3.14 (4 / 3 * 3.14
+// would give other digits).
 constexpr double FourThirdsPi = 4.176200000000001;
 constexpr double FourPi = 12.56;
 }

@@ -23,17 +23,14 @@ public:
     QString caption() const { return text(); }
     void setCaption(const QString& caption);
 
-    // Every write is numbered, so a handler run can tell the lines it wrote
-    // from those it did not reach.
-    quint64 lastWrite() const { return m_lastWrite; }
-    static quint64 writeCount() { return s_writeCount; }
+signals:
+    // A handler wrote the caption, whether or not it changed.
+    void written();
 
 private:
     void fitCaption();
 
     bool m_autoSize = false;
-    quint64 m_lastWrite = 0;
-    static quint64 s_writeCount;
 };
 
 // A picture that answers a click.

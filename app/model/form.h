@@ -22,7 +22,7 @@
 
 #include <functional>
 
-#include "app/controls.h"
+#include "app/model/controls.h"
 
 class Form : public QWidget
 {
@@ -43,6 +43,20 @@ public:
     // for each frame from left to right a blank line, the frame's caption and
     // its step lines that show something, from top to bottom.
     QString workedSolution() const;
+
+    // The step lines, frame by frame from left to right, each frame's from
+    // top to bottom: the order in which a pupil reads them.
+    QList<StepLine*> stepLines() const;
+
+    // A text box and the caption that names it (its label's, or its own
+    // accessible name where no label points to it).
+    struct Entry
+    {
+        QString label;
+        QLineEdit* box;
+    };
+    // The text boxes in the order of the Tab key.
+    QList<Entry> entries() const;
 
 protected:
     // The form events; a window overrides those it answers.
@@ -93,12 +107,17 @@ private:
     void applyDefinition();
     void addCopyWorkedSolution();
     void placeOnScreen();
-    void announceResults(quint64 writtenAfter);
+    void announceResults(const QList<StepLine*>& written);
     QList<QGroupBox*> framesLeftToRight() const;
+    static QList<StepLine*> linesTopToBottom(const QGroupBox* frame);
 
     QPixmap m_picture;
     QList<QWidget*> m_tabOrder;
     bool m_pressed = false;
+    // The step lines written by the handler runs under way, in the order of
+    // writing; runs may nest (an option selected by Form_Load runs its Click).
+    QList<StepLine*> m_written;
+    int m_runDepth = 0;
 };
 
 // The modal message box: a prompt, an icon, one "OK" button and a title.

@@ -1,4 +1,4 @@
-#include "app/form.h"
+#include "app/model/form.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -111,6 +111,8 @@ void Form::applyDefinition()
     for (qsizetype i = 1; i < m_tabOrder.size(); ++i)
         setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
 
+    for (StepLine* line : findChildren<StepLine*>())
+        connect(line, &StepLine::written, this, [this, line] { m_written << line; });
     if (!findChildren<StepLine*>().isEmpty())
         addCopyWorkedSolution();
 
@@ -137,16 +139,45 @@ QList<QGroupBox*> Form::framesLeftToRight() const
     return frames;
 }
 
+QList<StepLine*> Form::linesTopToBottom(const QGroupBox* frame)
+{
+    QList<StepLine*> lines = frame->findChildren<StepLine*>(Qt::FindDirectChildrenOnly);
+    std::stable_sort(lines.begin(), lines.end(),
+                     [](const QWidget* a, const QWidget* b) { return a->y() < b->y(); });
+    return lines;
+}
+
+QList<StepLine*> Form::stepLines() const
+{
+    QList<StepLine*> lines;
+    for (const QGroupBox* frame : framesLeftToRight())
+        lines << linesTopToBottom(frame);
+    return lines;
+}
+
+QList<Form::Entry> Form::entries() const
+{
+    QList<Entry> entries;
+    for (QWidget* control : m_tabOrder) {
+        auto* box = qobject_cast<QLineEdit*>(control);
+        if (!box)
+            continue;
+        QString label = box->accessibleName();
+        for (const QLabel* caption : findChildren<QLabel*>()) {
+            if (caption->buddy() == box)
+                label = caption->text();
+        }
+        entries.append({label, box});
+    }
+    return entries;
+}
+
 QString Form::workedSolution() const
 {
-    auto byTop = [](const QWidget* a, const QWidget* b) { return a->y() < b->y(); };
-
     QStringList text{windowTitle().trimmed()};
     for (const QGroupBox* frame : framesLeftToRight()) {
         text << QString() << frame->title();
-        QList<StepLine*> lines = frame->findChildren<StepLine*>(Qt::FindDirectChildrenOnly);
-        std::stable_sort(lines.begin(), lines.end(), byTop);
-        for (const StepLine* line : lines) {
+        for (const StepLine* line : linesTopToBottom(frame)) {
             if (!line->caption().isEmpty())
                 text << line->caption();
         }
@@ -174,7 +205,8 @@ void Form::placeOnScreen()
 
 void Form::runHandler(const std::function<void()>& handler)
 {
-    const quint64 before = StepLine::writeCount();
+    const qsizetype before = m_written.size();
+    ++m_runDepth;
     QString message;
     try {
         handler();
@@ -183,36 +215,37 @@ void Form::runHandler(const std::function<void()>& handler)
     } catch (const std::exception& error) {
         message = QStringLiteral("Error: %1").arg(QString::fromLocal8Bit(error.what()));
     }
+    --m_runDepth;
+    const QList<StepLine*> written = m_written.mid(before);
     if (!message.isEmpty()) {
         // No line may show a value that belongs to other inputs.
         for (StepLine* line : findChildren<StepLine*>()) {
-            if (line->lastWrite() <= before)
+            if (!written.contains(line))
                 line->setCaption(QString());
         }
     }
-    if (StepLine::writeCount() != before)
-        announceResults(message.isEmpty() ? before : StepLine::writeCount());
+    if (m_written.size() != before)
+        announceResults(message.isEmpty() ? written : QList<StepLine*>());
+    if (m_runDepth == 0)
+        m_written.clear();
     if (!message.isEmpty())
         showMessageBox(this, message, QMessageBox::Warning, QStringLiteral("Tessaro"));
 }
 
 // Tells a screen reader the new results after a handler rewrote the step
-// lines: each frame's caption with the last line written to it after the
-// given write. They become the description of the control that has the
-// focus (the "Calculate" button after a click), which a screen reader speaks
-// when it changes. After a run-time error nothing counts as written, the
-// description is emptied and the message box speaks for itself.
-void Form::announceResults(quint64 writtenAfter)
+// lines: each frame's caption with the last of the given lines written to it.
+// They become the description of the control that has the focus (the
+// "Calculate" button after a click), which a screen reader speaks when it
+// changes. After a run-time error no line counts, the description is emptied
+// and the message box speaks for itself.
+void Form::announceResults(const QList<StepLine*>& written)
 {
     QStringList results;
     for (const QGroupBox* frame : framesLeftToRight()) {
-        const StepLine* last = nullptr;
-        for (const StepLine* line : frame->findChildren<StepLine*>(Qt::FindDirectChildrenOnly)) {
-            if (line->lastWrite() > writtenAfter && (!last || line->lastWrite() > last->lastWrite()))
-                last = line;
-        }
-        if (last && !last->caption().isEmpty())
-            results << frame->title() + QStringLiteral(": ") + last->caption().trimmed();
+        const auto last = std::find_if(written.rbegin(), written.rend(),
+                                       [frame](const StepLine* line) { return line->parentWidget() == frame; });
+        if (last != written.rend() && !(*last)->caption().isEmpty())
+            results << frame->title() + QStringLiteral(": ") + (*last)->caption().trimmed();
     }
     // Qt tells the screen reader of every new description, also when the
     // results are the same as last time.

@@ -1,4 +1,4 @@
-#include "app/style.h"
+#include "app/model/style.h"
 
 #include <QPainter>
 #include <QStyleFactory>

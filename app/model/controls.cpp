@@ -1,10 +1,8 @@
-#include "app/controls.h"
+#include "app/model/controls.h"
 
 #include <QAccessibleWidget>
 #include <QMetaMethod>
 #include <QMouseEvent>
-
-quint64 StepLine::s_writeCount = 0;
 
 StepLine::StepLine(QWidget* parent)
     : QLabel(parent)
@@ -23,10 +21,10 @@ void StepLine::setAutoSize(bool autoSize)
 
 void StepLine::setCaption(const QString& caption)
 {
-    m_lastWrite = ++s_writeCount;
     setText(caption);
     if (m_autoSize)
         fitCaption();
+    emit written();
 }
 
 void StepLine::fitCaption()

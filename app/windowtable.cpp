@@ -1,0 +1,58 @@
+#include "app/windowtable.h"
+
+#include <algorithm>
+
+#include "figures/coordinate/frmgrid.h"
+#include "figures/coordinate/frmpryther.h"
+#include "figures/plane/frmcircle.h"
+#include "figures/plane/frmparallelogram.h"
+#include "figures/plane/frmsquare.h"
+#include "figures/plane/frmtrapezoid.h"
+#include "figures/plane/frmtriangle.h"
+#include "figures/solid/frmcone.h"
+#include "figures/solid/frmcylinder.h"
+#include "figures/solid/frmpyramid.h"
+#include "figures/solid/frmrecsolid.h"
+#include "figures/solid/frmsphere.h"
+
+namespace {
+
+template <class F> Form& show()
+{
+    return showForm<F>();
+}
+
+template <class F> Form* instance()
+{
+    return formInstance<F>();
+}
+
+template <class F> constexpr CalculatorWindow window(const char* picture, const char* example)
+{
+    return {&F::staticMetaObject, picture, show<F>, instance<F>, example};
+}
+
+} // namespace
+
+const std::array<CalculatorWindow, 12> calculatorWindows = {
+    window<frmsquare>("square", "5 3"),
+    window<FrmTriangle>("Triangle", "4 6 3 4 5"),
+    window<FrmTrapezoid>("trape", "4 3 4 5 6 5 3"),
+    window<FrmParallelogram>("para", "5 2 3"),
+    window<FrmCircle>("circ", "5"),
+    window<FrmRecSolid>("RecSolid", "4 2 3"),
+    window<FrmCylinder>("Cylinder", "3 2"),
+    window<FrmCone>("Cone", "5 4 3"),
+    window<FrmSphere>("Sphere", "2"),
+    window<FrmPyramid>("Pyramid", "5 4 3"),
+    window<FrmGrid>("DistAndMidPoint", "1 2 4 6"),
+    window<FrmPryTher>("Therom", "3 4"),
+};
+
+const CalculatorWindow& calculatorWindow(QStringView picture)
+{
+    const auto* found = std::find_if(calculatorWindows.begin(), calculatorWindows.end(),
+                                     [picture](const CalculatorWindow& w) { return picture == QLatin1String(w.picture); });
+    Q_ASSERT(found != calculatorWindows.end());
+    return *found;
+}

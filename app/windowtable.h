@@ -1,0 +1,34 @@
+#pragma once
+
+// The twelve calculator windows, listed once: the menu opens them through
+// this table, and whatever has to visit every window (the tests, the
+// benchmarks, the screenshot program) walks it. A window's caption, its text
+// boxes with their labels and its "Calculate" button are its own; Form gives
+// them (windowTitle(), entries(), the window's push button).
+
+#include <QStringView>
+
+#include <array>
+
+class Form;
+struct QMetaObject;
+
+struct CalculatorWindow
+{
+    // The window class, e.g. FrmCircle.
+    const QMetaObject* type;
+    // The menu picture that opens it.
+    const char* picture;
+    // Shows the single instance, building it first if need be.
+    Form& (*show)();
+    // The single instance, or null while it is not loaded.
+    Form* (*instance)();
+    // A worked example: the entries for the text boxes in Tab order,
+    // separated by blanks; boxes beyond them stay empty.
+    const char* example;
+};
+
+extern const std::array<CalculatorWindow, 12> calculatorWindows;
+
+// The window that the named menu picture opens.
+const CalculatorWindow& calculatorWindow(QStringView picture);

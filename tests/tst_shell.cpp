@@ -1,0 +1,214 @@
+// The application shell: the splash handing over to the menu, the menu's
+// pictures opening their windows, and the two length converters.
+//
+// Expected results are written with a decimal point; under a locale with a
+// decimal comma (the test's second entry) the result labels show a comma,
+// the arithmetic labels never do.
+
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLocale>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "app/frmmenu.h"
+#include "app/frmsplash.h"
+#include "app/model/controls.h"
+#include "testkit.h"
+
+using namespace testkit;
+
+class tst_Shell : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { start(); }
+    void cleanup();
+
+    void leavingTheSplash_data();
+    void leavingTheSplash();
+    void picturesOpenTheirWindows();
+    void closingTheMenuLeavesTheWindows();
+    void converters_data();
+    void converters();
+
+private:
+    frmMenu& menu();
+};
+
+void tst_Shell::cleanup()
+{
+    // Closing the splash shows the menu, so the menu goes last.
+    if (frmSplash* splash = formInstance<frmSplash>())
+        splash->close();
+    for (const CalculatorWindow& window : calculatorWindows) {
+        if (Form* form = window.instance())
+            form->close();
+    }
+    if (frmMenu* open = formInstance<frmMenu>())
+        open->close();
+    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+frmMenu& tst_Shell::menu()
+{
+    frmMenu& menu = showForm<frmMenu>();
+    if (!QTest::qWaitForWindowActive(&menu))
+        qWarning("the menu did not become active");
+    return menu;
+}
+
+void tst_Shell::leavingTheSplash_data()
+{
+    QTest::addColumn<int>("key"); // 0: a mouse click
+    QTest::addColumn<bool>("leaves");
+    QTest::newRow("click") << 0 << true;
+    QTest::newRow("letter") << int(Qt::Key_A) << true;
+    QTest::newRow("Enter") << int(Qt::Key_Return) << true;
+    QTest::newRow("Esc") << int(Qt::Key_Escape) << true;
+    QTest::newRow("Shift") << int(Qt::Key_Shift) << false;
+    QTest::newRow("arrow") << int(Qt::Key_Left) << false;
+    QTest::newRow("F1") << int(Qt::Key_F1) << false;
+}
+
+// The splash is the only window until a click or a character key; then the
+// menu comes up before the splash goes, so the program does not end with
+// its last window.
+void tst_Shell::leavingTheSplash()
+{
+    QFETCH(int, key);
+    QFETCH(bool, leaves);
+    frmSplash* splash = &showForm<frmSplash>();
+    QVERIFY(QTest::qWaitForWindowActive(splash));
+    QCOMPARE(splash->geometry().center(), QGuiApplication::primaryScreen()->availableGeometry().center());
+    QSignalSpy lastWindowClosed(qApp, &QGuiApplication::lastWindowClosed);
+
+    if (key == 0)
+        click(splash);
+    else
+        QTest::keyClick(splash, Qt::Key(key));
+    QTest::qWait(20);
+    QCOMPARE(formInstance<frmSplash>().isNull(), leaves);
+    QCOMPARE(formInstance<frmMenu>().isNull(), !leaves);
+    QCOMPARE(QApplication::topLevelWidgets().size(), 1);
+    QVERIFY(lastWindowClosed.isEmpty());
+}
+
+// Each picture opens its window once: a second click brings back the same
+// window with what was typed in it; after a close it opens a fresh one. Each
+// tells a screen reader it is a button, named after its figure.
+void tst_Shell::picturesOpenTheirWindows()
+{
+    frmMenu& menu = this->menu();
+    for (const CalculatorWindow& window : calculatorWindows) {
+        auto* picture = control<ImageBox>(&menu, window.picture);
+        QAccessibleInterface* told = QAccessible::queryAccessibleInterface(picture);
+        QCOMPARE(told->role(), QAccessible::Button);
+        QVERIFY(!told->text(QAccessible::Name).isEmpty());
+
+        click(picture);
+        Form* form = window.instance();
+        QVERIFY(form && QTest::qWaitForWindowActive(form));
+        QCOMPARE(form->metaObject(), window.type);
+        type(form->entries().first().box, "7");
+        menu.activateWindow();
+        click(picture);
+        QCOMPARE(window.instance(), form);
+        QTRY_COMPARE(QApplication::activeWindow(), form);
+        QCOMPARE(form->entries().first().box->text(), "7");
+
+        form->close();
+        QTRY_VERIFY(!window.instance());
+        click(picture);
+        QVERIFY(window.instance());
+        QCOMPARE(window.instance()->entries().first().box->text(), QString());
+    }
+    QCOMPARE(QApplication::topLevelWidgets().size(), 1 + int(calculatorWindows.size()));
+}
+
+void tst_Shell::closingTheMenuLeavesTheWindows()
+{
+    click(control(&menu(), "Cone"));
+    QSignalSpy lastWindowClosed(qApp, &QGuiApplication::lastWindowClosed);
+    formInstance<frmMenu>()->close();
+    QTRY_VERIFY(!formInstance<frmMenu>());
+    QVERIFY(calculatorWindow(u"Cone").instance()->isVisible());
+    QVERIFY(lastWindowClosed.isEmpty());
+}
+
+void tst_Shell::converters_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("math");
+    QTest::addColumn<QString>("prefix"); // "" for the US converter, "M" for the metric one
+    const auto us = [](const char* name, const char* value, int from, int to, const char* result,
+                       const char* math) {
+        QTest::newRow(name) << value << from << to << result << math << "";
+    };
+    const auto metric = [](const char* name, const char* value, int from, int to, const char* result,
+                           const char* math) {
+        QTest::newRow(name) << value << from << to << result << math << "M";
+    };
+    us("in to in, not rounded", "0.123456789", 0, 0, "0.123456789", " .123456789*1");
+    us("in to ft, 5 places", "1", 0, 1, "0.08333", " 1/12");
+    us("in to ft, half to even", "0.1875", 0, 1, "0.01562", " .1875/12");
+    us("in to yd", "72", 0, 2, "2", " 72/36");
+    us("in to mi", "443520", 0, 3, "7", " 443520/63360");
+    us("ft to in", "1.23456789", 1, 0, "14.81481468", " 1.23456789*12");
+    us("ft to yd", "100", 1, 2, "33.33333", " 100/3");
+    us("ft to mi", "-10560", 1, 3, "-2", "-10560/5280");
+    us("yd to in", "2", 2, 0, "72", " 2*36");
+    us("yd to ft", "-2.5", 2, 1, "-7.5", "-2.5*3");
+    us("yd to mi", "3520ft", 2, 3, "2", " 3520/1760");
+    us("mi to in", ".5", 3, 0, "31680", " .5*63360");
+    us("mi to ft", "2", 3, 1, "10560", " 2*5280");
+    us("mi to yd", "3", 3, 2, "5280", " 3*1760");
+    us("mi to in, overflow", "1e308", 3, 0, "Overflow", "");
+    us("value overflows", "1e999", 1, 1, "Overflow", "");
+    metric("m to m, exponent", "1e20", 2, 2, "1E+20", " 1E+20*1");
+    metric("mm to cm", "25", 0, 1, "2.5", " 25/10");
+    metric("mm to m", "1500", 0, 2, "1.5", " 1500/1,000");
+    metric("mm to km, 9 places", "1234.56789", 0, 3, "0.001234568", " 1234.56789/1,000,000");
+    metric("cm to mm", "2.5", 1, 0, "25", " 2.5*10");
+    metric("cm to m", "250", 1, 2, "2.5", " 250/100");
+    metric("cm to km", "150000", 1, 3, "1.5", " 150000/100,000");
+    metric("m to mm", "1.5", 2, 0, "1500", " 1.5*1,000");
+    metric("m to cm", ".25", 2, 1, "25", " .25*100");
+    metric("m to km", "-1", 2, 3, "-0.001", "-1/1,000");
+    metric("km to mm", "2", 3, 0, "2000000", " 2*1,000,000");
+    metric("km to cm", "3", 3, 1, "300000", " 3*100,000");
+    metric("km to m", "0.5", 3, 2, "500", " .5*1,000");
+    metric("km to mm, overflow", "1e303", 3, 0, "Overflow", "");
+}
+
+// The converters show "1" in the first unit when the menu opens, and
+// recompute on every pick of a unit and every key typed.
+void tst_Shell::converters()
+{
+    QFETCH(QString, value);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QString, result);
+    QFETCH(QString, math);
+    QFETCH(QString, prefix);
+    frmMenu& menu = this->menu();
+    const QString mathLabel = prefix.isEmpty() ? "Math" : "mMath";
+    auto* resultLabel = control<QLabel>(&menu, prefix + "Result");
+    QCOMPARE(resultLabel->text(), "1");
+    QCOMPARE(control<QLabel>(&menu, mathLabel)->text(), " 1*1");
+
+    control<QComboBox>(&menu, prefix + "Combo1")->setCurrentIndex(from);
+    control<QComboBox>(&menu, prefix + "Combo2")->setCurrentIndex(to);
+    type(control<QLineEdit>(&menu, prefix + (prefix.isEmpty() ? "Textbox" : "TextBox")), value);
+    QCOMPARE(resultLabel->text(), result.replace(u'.', QLocale::system().decimalPoint()));
+    QCOMPARE(control<QLabel>(&menu, mathLabel)->text(), math);
+}
+
+QTEST_MAIN(tst_Shell)
+#include "tst_shell.moc"

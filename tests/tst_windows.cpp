@@ -1,0 +1,312 @@
+// The calculator windows, every one of the table, driven as a pupil drives
+// them: the worked-out lines for given entries, run-time errors, a fresh
+// window after a close, the keyboard alone, what a screen reader is told and
+// the pictures on a high-density screen.
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QDirIterator>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "testkit.h"
+
+using namespace testkit;
+
+namespace {
+
+const QString Overflow = QStringLiteral("Tessaro: Overflow: a result is too large to calculate.");
+const QString NegativeRoot =
+    QStringLiteral("Tessaro: Invalid calculation: square root of a negative number.");
+const QString InvalidEntry = QStringLiteral("Invalid Entry: Error: A + B Cannot be greater than C");
+
+// One press of "Calculate": the option selected first (the Pythagorean
+// window), the entries, the lines in reading order and the message boxes.
+void press(const char* name, const char* picture, const QString& option, const QStringList& entries,
+           const QStringList& lines, const QString& box = {})
+{
+    QTest::newRow(name) << QString::fromLatin1(picture) << option << entries << lines
+                        << (box.isEmpty() ? QStringList() : QStringList{box});
+}
+
+} // namespace
+
+class tst_Windows : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { start(); }
+    void cleanup();
+
+    void calculate_data();
+    void calculate();
+    void eachWindow_data();
+    void eachWindow();
+    void theoremOptions();
+    void rootSignsAfterTheFirstPress();
+    void autoSizeLineShrinks();
+    void copyWorkedSolution();
+};
+
+void tst_Windows::cleanup()
+{
+    for (const CalculatorWindow& window : calculatorWindows) {
+        if (Form* form = window.instance())
+            form->close();
+    }
+    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void tst_Windows::calculate_data()
+{
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QStringList>("boxes");
+
+    press("rectangle", "square", {}, {"Lenth=5", "Wid=3"},
+          {"A·=·5·*··3", "A·=·15", "P·=·2*·5·+·2*·3", "P·=·10+·6", "P·=·16"});
+    press("rectangle, unit, word and exponent", "square", {}, {"Lenth=1e10cm", "Wid=-.5x"},
+          {"A·=·10000000000·*·-.5", "A·=-5000000000", "P·=·2*·10000000000·+·2*-.5",
+           "P·=·20000000000+-1", "P·=·19999999999"});
+    press("rectangle, area overflows", "square", {}, {"Lenth=1e200", "Wid=1e200"},
+          {"A·=·1E+200·*··1E+200", "", "", "", ""}, Overflow);
+    press("triangle", "Triangle", {}, {"side1=3", "side2=4", "side3=5", "Base=6", "Hght=4"},
+          {"·6·*··4·*·0.5·", "·12", "·3·+··4·+··5", "·12"});
+    press("triangle, area overflows", "Triangle", {},
+          {"side1=1", "side2=2", "side3=3", "Base=1e200", "Hght=-1e200"},
+          {"·1E+200·*·-1E+200·*·0.5·", "", "·1·+··2·+··3", "·6"}, Overflow);
+    press("trapezoid", "trape", {},
+          {"Base1=3", "Base2=5", "Hgt=4", "Side1=3", "Side2=4", "Side3=5", "Side4=6"},
+          {"0.5*·4(·3+·5)", "0.5*·4*·8", "·16", "", "·3+·4+·5+·6", "·18", ""});
+    press("trapezoid, below one", "trape", {},
+          {"Base1=.5", "Base2=.25", "Hgt=.2", "Side1=.1", "Side2=-.2", "Side3=.3", "Side4=.4"},
+          {"0.5*·.2(·.5+·.25)", "0.5*·.2*·.75", "·.075", "", "·.1+-.2+·.3+·.4", "·.6", ""});
+    press("parallelogram", "para", {}, {"bse=3", "Hgt=2", "Slenght=5"},
+          {"·3·*··2", "·6", "2*·5·+·2*·3", "·10·+··6", "·16"});
+    press("parallelogram, perimeter overflows", "para", {}, {"bse=1e308", "Hgt=0", "Slenght=1e308"},
+          {"·1E+308·*··0", "·0", "2*·1E+308·+·2*·1E+308", "", ""}, Overflow);
+    press("circle", "circ", {}, {"Radius=5"}, {"pi*·5·²", "pi*·25", "·78.5", "2*pi*·5", "·31.4"});
+    press("circle, negative", "circ", {}, {"Radius=-.5"},
+          {"pi*-.5·²", "pi*·.25", "·.785", "2*pi*-.5", "-3.14"});
+    press("rectangular solid", "RecSolid", {}, {"Lnght=2", "Wdth=3", "hgt=4"},
+          {"·2*·3*·4", "·24", "2(·2*·3)+2(·4*·3)+2(·2*·4)", "·12+·24+·16", "·52"});
+    press("rectangular solid, doubled term overflows", "RecSolid", {}, {"Lnght=1e308", "Wdth=1", "hgt=1"},
+          {"·1E+308*·1*·1", "·1E+308", "2(·1E+308*·1)+2(·1*·1)+2(·1E+308*·1)", "", ""}, Overflow);
+    press("cylinder", "Cylinder", {}, {"Hgt=3", "Radius=2"},
+          {"pi·*·2·²*·3", "pi*·4*·3", "·37.68", "2pi*·2*·3+2pi*·2·²", "2pi*·2*·3+2pi*·4",
+           "·37.68+·25.12", "·62.8"});
+    press("cylinder, below one", "Cylinder", {}, {"Hgt=2.5", "Radius=-0.5"},
+          {"pi·*-.5·²*·2.5", "pi*·.25*·2.5", "·1.9625", "2pi*-.5*·2.5+2pi*-.5·²",
+           "2pi*-.5*·2.5+2pi*·.25", "-7.85+·1.57", "-6.28"});
+    press("cone", "Cone", {}, {"Slnght=5", "Hgt=4", "Radius=3"},
+          {"1/3pi*·3·²*·4", "1/3pi*·9*·4", "·37.3032", "0.5(2*pi*·3)·5+pi*·3·²",
+           "0.5*·18.84*·5+pi*·3·²", "0.5*·18.84*·5+pi*·9", "·75.36"});
+    // The half is applied before the slant length; the other way round the
+    // product would overflow.
+    press("cone, half before the slant length", "Cone", {}, {"Slnght=4e207", "Hgt=1", "Radius=1e100"},
+          {"1/3pi*·1E+100·²*·1", "1/3pi*·1E+200*·1", "·1.0362E+200",
+           "0.5(2*pi*·1E+100)·4E+207+pi*·1E+100·²", "0.5*·6.28E+100*·4E+207+pi*·1E+100·²",
+           "0.5*·6.28E+100*·4E+207+pi*·1E+200", "·1.256E+308"});
+    press("sphere", "Sphere", {}, {"Radius=2"},
+          {"4/3pi*·2·³", "4/3pi*·8", "·33.4096", "4pi*·2·²", "4pi*·4", "·50.24"});
+    // The stored four thirds of pi shows in the fifteenth digit.
+    press("sphere, four thirds of pi as stored", "Sphere", {}, {"Radius=406.8"},
+          {"4/3pi*·406.8·³", "4/3pi*·67319802.432", "·281140958.916519", "4pi*·406.8·²",
+           "4pi*·165486.24", "·2078507.1744"});
+    press("sphere, cube overflows", "Sphere", {}, {"Radius=1e120"},
+          {"4/3pi*·1E+120·³", "", "", "", "", ""}, Overflow);
+    press("square pyramid", "Pyramid", {}, {"SLnght=5", "Lnght=4", "Hght=3"},
+          {"1/3*·4·²*·3", "1/3*·16*·3", "·15.84", "2*·4*·5+·4·²", "2*·4*·5+·16", "·40+·16", "·56"});
+    press("square pyramid, side term overflows", "Pyramid", {}, {"SLnght=1e308", "Lnght=-1", "Hght=1"},
+          {"1/3*-1·²*·1", "1/3*·1*·1", "·.33", "2*-1*·1E+308+-1·²", "2*-1*·1E+308+·1", "", ""}, Overflow);
+    press("distance and midpoint", "DistAndMidPoint", {}, {"Ix1=1", "Iy1=2", "Ix2=4", "Iy2=6"},
+          {"(·1+·4)/2·,·(·2+·6)/2", "·5/2·,··8/2", "·2.5·,··4", "(·1-·4)·²·+·(·2-·6)·²",
+           "-3·²·+·-4·²", "·9·+··16", "·25", "·5"});
+    press("distance and midpoint, root of two", "DistAndMidPoint", {}, {"Ix1=-1", "Iy1=0", "Ix2=0", "Iy2=1"},
+          {"(-1+·0)/2·,·(·0+·1)/2", "-1/2·,··1/2", "-.5·,··.5", "(-1-·0)·²·+·(·0-·1)·²",
+           "-1·²·+·-1·²", "·1·+··1", "·2", "·1.4142135623731"});
+    press("distance and midpoint, square overflows", "DistAndMidPoint", {},
+          {"Ix1=1e200", "Iy1=0", "Ix2=0", "Iy2=0"},
+          {"(·1E+200+·0)/2·,·(·0+·0)/2", "·1E+200/2·,··0/2", "·5E+199·,··0", "(·1E+200-·0)·²·+·(·0-·0)·²",
+           "·1E+200·²·+··0·²", "", "", ""}, Overflow);
+    press("theorem, C", "Therom", "Oc", {"IputA=3", "IputB=4"},
+          {"·3·²·+·4·²=C·²", "·9+·16=C·²", "·25=C·²", "·5=C·"});
+    press("theorem, A", "Therom", "Oa", {"IputB=4", "IputC=5"},
+          {"A·²·+·4·²·=·5·²", "A·²·+·16=·25", "A·²·=·9", "A·=·3"});
+    press("theorem, B", "Therom", "Ob", {"IputA=-3", "IputC=5"},
+          {"-3·²·+·B·²··=·5·²", "·9+·B²=·25", "B·²·=·16", "B·=·4"});
+    press("theorem, A, B equal to C", "Therom", "Oa", {"IputB=5", "IputC=5"}, {"", "", "", ""}, InvalidEntry);
+    press("theorem, B, A equal to C", "Therom", "Ob", {"IputA=5", "IputC=5"}, {"", "", "", ""}, InvalidEntry);
+    press("theorem, B, A greater than C", "Therom", "Ob", {"IputA=7.5", "IputC=-7.5"}, {"", "", "", ""},
+          InvalidEntry);
+    press("theorem, A, negative root", "Therom", "Oa", {"IputB=-10", "IputC=5"},
+          {"A·²·+-10·²·=·5·²", "A·²·+·100=·25", "A·²·=-75", ""}, NegativeRoot);
+    press("theorem, B, negative root", "Therom", "Ob", {"IputA=-13", "IputC=12"},
+          {"-13·²·+·B·²··=·12·²", "·169+·B²=·144", "B·²·=-25", ""}, NegativeRoot);
+    press("theorem, C, square overflows", "Therom", "Oc", {"IputA=1e200", "IputB=1"},
+          {"·1E+200·²·+·1·²=C·²", "", "", ""}, Overflow);
+}
+
+// The window's worked example is pressed first, so that every line shows
+// something; then the row's entries: each line must be rewritten, or emptied
+// when the handler stops before it, and a second press must show the same.
+void tst_Windows::calculate()
+{
+    QFETCH(QString, picture);
+    QFETCH(QString, option);
+    QFETCH(QStringList, entries);
+    QFETCH(QStringList, expected);
+    QFETCH(QStringList, boxes);
+    const CalculatorWindow& window = calculatorWindow(picture);
+    Form& form = open(window);
+    calculateExample(form, window);
+    QVERIFY(!lines(form).join(QString()).isEmpty());
+
+    if (!option.isEmpty())
+        click(control(&form, option));
+    enter(form, entries);
+    for (int round = 0; round < 2; ++round) {
+        QCOMPARE(messageBoxes([&form] { click(calculateButton(form)); }), boxes);
+        QCOMPARE(lines(form), expected);
+    }
+}
+
+void tst_Windows::eachWindow_data()
+{
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < int(calculatorWindows.size()); ++i)
+        QTest::newRow(calculatorWindows[size_t(i)].type->className()) << i;
+}
+
+void tst_Windows::eachWindow()
+{
+    QFETCH(int, index);
+    const CalculatorWindow& window = calculatorWindows[size_t(index)];
+    Form* form = &open(window);
+    QCOMPARE(&window.show(), form);
+    QCOMPARE(QApplication::topLevelWidgets().size(), 1);
+
+    // Every box is named for a screen reader by its label.
+    const QList<Form::Entry> entries = form->entries();
+    QVERIFY(!entries.isEmpty());
+    for (const Form::Entry& entry : entries) {
+        QVERIFY(!entry.label.isEmpty());
+        QCOMPARE(QAccessible::queryAccessibleInterface(entry.box)->text(QAccessible::Name), entry.label);
+    }
+
+    // The keyboard alone: type the example into the box that has the focus,
+    // Tab to the next box, and Space on "Calculate".
+    const QStringList example = QString::fromLatin1(window.example).split(u' ');
+    for (const QString& text : example) {
+        while (!qobject_cast<QLineEdit*>(QApplication::focusWidget()))
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClicks(QApplication::focusWidget(), text);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QPushButton* calculate = calculateButton(*form);
+    while (QApplication::focusWidget() != calculate)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(calculate, Qt::Key_Space);
+
+    // A screen reader is told the result of each frame: its last line.
+    QHash<QWidget*, QString> results;
+    for (const StepLine* line : form->stepLines()) {
+        if (!line->caption().isEmpty())
+            results[line->parentWidget()] = line->caption().trimmed();
+    }
+    const QString told = QAccessible::queryAccessibleInterface(calculate)->text(QAccessible::Description);
+    QCOMPARE(results.size(), form->findChildren<QGroupBox*>().size());
+    for (const QString& result : std::as_const(results))
+        QVERIFY2(told.contains(result), qPrintable(told));
+
+    // On a high-density screen the window's picture comes from the
+    // twice-as-large bitmap; on others it is the bitmap itself.
+    const QPixmap picture = form->property("picture").value<QPixmap>();
+    for (QWidget* control : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        control->hide();
+    const QImage shown = form->grab().toImage().copy(QRect(QPoint(), picture.size() * form->devicePixelRatio()));
+    bool found = form->devicePixelRatio() == 1 && shown.convertToFormat(QImage::Format_RGB32)
+        == picture.toImage().convertToFormat(QImage::Format_RGB32);
+    for (QDirIterator twice(":/", {"*@2x.bmp"}); !found && twice.hasNext();)
+        found = QImage(twice.next()).convertToFormat(QImage::Format_RGB32) == shown.convertToFormat(QImage::Format_RGB32);
+    QVERIFY(found);
+
+    // Closed, the window goes with everything typed; opened again, it is new.
+    form->close();
+    QTRY_VERIFY(!window.instance());
+    form = &open(window);
+    for (const Form::Entry& entry : form->entries())
+        QCOMPARE(entry.box->text(), QString());
+    QCOMPARE(lines(*form).join(QString()), QString());
+    QCOMPARE(QApplication::focusWidget(), form->entries().first().box);
+}
+
+// Each option disables the box of the side it solves for, and only that one.
+void tst_Windows::theoremOptions()
+{
+    Form& form = open(calculatorWindow(u"Therom"));
+    // Form_Load selects C.
+    const QStringList sequence = {"Oc", "Oa", "Ob", "Oc", "Ob", "Oa", "Oc"};
+    for (qsizetype i = 0; i < sequence.size(); ++i) {
+        const QString& option = sequence[i];
+        if (i > 0)
+            click(control(&form, option));
+        QVERIFY(control<QRadioButton>(&form, option)->isChecked());
+        for (const QString& side : QStringList{"A", "B", "C"})
+            QCOMPARE(control(&form, "Iput" + side)->isEnabled(), option != "O" + side.toLower());
+    }
+}
+
+// The distance window's root signs appear with the first press that gets
+// past the midpoint, and stay.
+void tst_Windows::rootSignsAfterTheFirstPress()
+{
+    Form& form = open(calculatorWindow(u"DistAndMidPoint"));
+    const auto signsShown = [&form] {
+        int shown = 0;
+        for (const QString& sign : QStringList{"sq1", "sq2", "sq3", "sq4"})
+            shown += control(&form, sign)->isVisible();
+        return shown;
+    };
+    QCOMPARE(signsShown(), 0);
+    enter(form, {"Ix1=1e308", "Ix2=1e308"});
+    QCOMPARE(messageBoxes([&form] { click(calculateButton(form)); }), QStringList{Overflow});
+    QCOMPARE(signsShown(), 0);
+    enter(form, {"Ix2=-1e308"});
+    QCOMPARE(messageBoxes([&form] { click(calculateButton(form)); }), QStringList{Overflow});
+    QCOMPARE(signsShown(), 4);
+    enter(form, {"Ix1=1", "Ix2=1"});
+    click(calculateButton(form));
+    QCOMPARE(signsShown(), 4);
+}
+
+void tst_Windows::autoSizeLineShrinks()
+{
+    Form& form = open(calculatorWindow(u"square"));
+    const StepLine* line = form.stepLines().first();
+    for (const QString& length : QStringList{"1", "123456789012", "1"}) {
+        enter(form, {"Lenth=" + length, "Wid=2"});
+        click(calculateButton(form));
+        QCOMPARE(line->size(), QSize(line->fontMetrics().horizontalAdvance(line->caption()),
+                                     line->fontMetrics().height()));
+    }
+}
+
+void tst_Windows::copyWorkedSolution()
+{
+    Form& form = open(calculatorWindow(u"square"));
+    enter(form, {"Lenth=5", "Wid=3"});
+    click(calculateButton(form));
+    QTest::keyClick(&form, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), "Rectangle\n\nArea=L*W\nA = 5 *  3\nA = 15\n\n"
+                                                   "Perimeter=2L*2W\nP = 2* 5 + 2* 3\nP = 10+ 6\nP = 16\n");
+}
+
+QTEST_MAIN(tst_Windows)
+#include "tst_windows.moc"
