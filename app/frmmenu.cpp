@@ -44,16 +44,13 @@ void fillUnits(QComboBox* list, const LengthTable& table)
 }
 
 // Writes a converter's result, then its arithmetic; nothing when there is
-// nothing to show. The labels keep their size and cut a long text off at the
-// right, so each also shows its whole text when the pointer rests on it.
+// nothing to show.
 void showConversion(const std::optional<LengthConversion>& conversion, QLabel* result, QLabel* math)
 {
     if (!conversion)
         return;
-    for (auto [label, text] : {std::pair{result, conversion->result}, std::pair{math, conversion->math}}) {
-        label->setText(text);
-        label->setToolTip(text.trimmed());
-    }
+    setWholeCaption(result, conversion->result);
+    setWholeCaption(math, conversion->math);
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "testkit.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QPainter>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -46,8 +48,13 @@ Form& open(const CalculatorWindow& window)
 
 void enter(Form& form, const QStringList& entries)
 {
-    for (const QString& entry : entries)
-        type(control<QLineEdit>(&form, entry.section(u'=', 0, 0)), entry.section(u'=', 1));
+    for (const QString& entry : entries) {
+        QWidget* box = control(&form, entry.section(u'=', 0, 0));
+        if (auto* list = qobject_cast<QComboBox*>(box))
+            list->setCurrentIndex(entry.section(u'=', 1).toInt());
+        else
+            type(static_cast<QLineEdit*>(box), entry.section(u'=', 1));
+    }
 }
 
 void calculateExample(Form& form, const CalculatorWindow& window)
@@ -82,6 +89,7 @@ QStringList messageBoxes(const std::function<void()>& action)
         if (!box || !box->isVisible())
             return;
         QCOMPARE(box->icon(), QMessageBox::Warning);
+        QVERIFY(box->button(QMessageBox::Ok)->icon().isNull());
         seen << box->windowTitle() + QStringLiteral(": ") + box->text();
         box->button(QMessageBox::Ok)->click();
     });
@@ -89,6 +97,50 @@ QStringList messageBoxes(const std::function<void()>& action)
     action();
     watcher.stop();
     return seen;
+}
+
+namespace {
+bool isInk(QRgb pixel)
+{
+    return qGray(pixel) < 100;
+}
+}
+
+QRect inkBounds(const QImage& image)
+{
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (isInk(image.pixel(x, y)))
+                bounds |= QRect(x, y, 1, 1);
+        }
+    }
+    return bounds;
+}
+
+QImage ink(const QImage& image)
+{
+    QImage mask = image.copy(inkBounds(image)).convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < mask.height(); ++y) {
+        for (int x = 0; x < mask.width(); ++x)
+            mask.setPixel(x, y, isInk(mask.pixel(x, y)) ? 0 : 0xffffffu);
+    }
+    return mask;
+}
+
+QImage ink(const QWidget* widget, const QString& text)
+{
+    const qreal ratio = widget->devicePixelRatioF();
+    const QFontMetrics metrics = widget->fontMetrics();
+    QImage image(QSize(metrics.horizontalAdvance(text) + 4, metrics.height()) * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(widget->font());
+    painter.setPen(Qt::black);
+    painter.drawText(QPoint(0, metrics.ascent()), text);
+    painter.end();
+    return ink(image);
 }
 
 } // namespace testkit

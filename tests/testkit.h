@@ -34,7 +34,8 @@ void click(QWidget* control);
 // Opens a window of the table from its menu picture's handler and waits
 // until it is active.
 Form& open(const CalculatorWindow& window);
-// Types the entries ("box=text") into the window's boxes.
+// Types the entries ("box=text") into the window's boxes; "list=2" picks
+// the third item of a list.
 void enter(Form& form, const QStringList& entries);
 // Types the window's worked example and presses "Calculate".
 void calculateExample(Form& form, const CalculatorWindow& window);
@@ -47,5 +48,12 @@ QStringList lines(const Form& form);
 // Runs the action; every modal message box it opens is read ("title: text")
 // and closed with OK.
 QStringList messageBoxes(const std::function<void()>& action);
+
+// Where an image holds ink (text drawn dark on a light ground, darker than
+// any border); and that ink alone, as a mask cut to where it lies.
+QRect inkBounds(const QImage& image);
+QImage ink(const QImage& image);
+// The ink of a text as the widget's font draws it on its screen.
+QImage ink(const QWidget* widget, const QString& text);
 
 } // namespace testkit

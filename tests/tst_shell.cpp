@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLocale>
@@ -32,6 +33,7 @@ private slots:
     void leavingTheSplash();
     void picturesOpenTheirWindows();
     void closingTheMenuLeavesTheWindows();
+    void openListDropsBelow();
     void converters_data();
     void converters();
 
@@ -99,7 +101,8 @@ void tst_Shell::leavingTheSplash()
 
 // Each picture opens its window once: a second click brings back the same
 // window with what was typed in it; after a close it opens a fresh one. Each
-// tells a screen reader it is a button, named after its figure.
+// tells a screen reader it is a button, named after its figure. A window
+// put away in the taskbar comes back.
 void tst_Shell::picturesOpenTheirWindows()
 {
     frmMenu& menu = this->menu();
@@ -114,9 +117,11 @@ void tst_Shell::picturesOpenTheirWindows()
         QVERIFY(form && QTest::qWaitForWindowActive(form));
         QCOMPARE(form->metaObject(), window.type);
         type(form->entries().first().box, "7");
+        form->showMinimized();
         menu.activateWindow();
         click(picture);
         QCOMPARE(window.instance(), form);
+        QVERIFY(!form->isMinimized());
         QTRY_COMPARE(QApplication::activeWindow(), form);
         QCOMPARE(form->entries().first().box->text(), "7");
 
@@ -137,6 +142,19 @@ void tst_Shell::closingTheMenuLeavesTheWindows()
     QTRY_VERIFY(!formInstance<frmMenu>());
     QVERIFY(calculatorWindow(u"Cone").instance()->isVisible());
     QVERIFY(lastWindowClosed.isEmpty());
+}
+
+// An open unit list drops below its box and shows every unit whole.
+void tst_Shell::openListDropsBelow()
+{
+    for (QComboBox* list : menu().findChildren<QComboBox*>()) {
+        list->showPopup();
+        QWidget* popup = list->view()->window();
+        QTRY_VERIFY(popup->isVisible());
+        QCOMPARE(popup->y(), list->mapToGlobal(QPoint(0, list->height() - 1)).y());
+        QVERIFY(list->view()->viewport()->width() >= list->view()->sizeHintForColumn(0));
+        list->hidePopup();
+    }
 }
 
 void tst_Shell::converters_data()

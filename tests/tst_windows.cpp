@@ -1,17 +1,20 @@
 // The calculator windows, every one of the table, driven as a pupil drives
 // them: the worked-out lines for given entries, run-time errors, a fresh
 // window after a close, the keyboard alone, what a screen reader is told and
-// the pictures on a high-density screen.
+// the pictures on a high-density screen, the look of the controls.
 
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDirIterator>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
+#include "app/frmmenu.h"
+#include "app/frmsplash.h"
 #include "testkit.h"
 
 using namespace testkit;
@@ -32,6 +35,31 @@ void press(const char* name, const char* picture, const QString& option, const Q
                         << (box.isEmpty() ? QStringList() : QStringList{box});
 }
 
+qreal ratio(const QWidget* form)
+{
+    return form->devicePixelRatioF();
+}
+
+QRgb ground(const QWidget* form)
+{
+    return form->palette().color(QPalette::Window).rgb();
+}
+
+// A part of a window's picture, given in the window's pixels.
+QImage part(const QImage& shown, const QWidget* form, const QRect& rect)
+{
+    return shown.copy(QRect((QPointF(rect.topLeft()) * ratio(form)).toPoint(), rect.size() * ratio(form)));
+}
+
+// The splash, the menu and every calculator window.
+QList<Form*> allForms()
+{
+    QList<Form*> forms{&showForm<frmSplash>(), &showForm<frmMenu>()};
+    for (const CalculatorWindow& window : calculatorWindows)
+        forms << &window.show();
+    return forms;
+}
+
 } // namespace
 
 class tst_Windows : public QObject
@@ -46,6 +74,10 @@ private slots:
     void calculate();
     void eachWindow_data();
     void eachWindow();
+    void wholeLines_data();
+    void wholeLines();
+    void flatControls();
+    void pictures();
     void theoremOptions();
     void rootSignsAfterTheFirstPress();
     void autoSizeLineShrinks();
@@ -54,8 +86,12 @@ private slots:
 
 void tst_Windows::cleanup()
 {
-    for (const CalculatorWindow& window : calculatorWindows) {
-        if (Form* form = window.instance())
+    // Closing the splash shows the menu, so the menu goes last.
+    QList<Form*> open{formInstance<frmSplash>()};
+    for (const CalculatorWindow& window : calculatorWindows)
+        open << window.instance();
+    for (Form* form : open << formInstance<frmMenu>()) {
+        if (form)
             form->close();
     }
     QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
@@ -225,17 +261,19 @@ void tst_Windows::eachWindow()
     for (const QString& result : std::as_const(results))
         QVERIFY2(told.contains(result), qPrintable(told));
 
-    // On a high-density screen the window's picture comes from the
-    // twice-as-large bitmap; on others it is the bitmap itself.
-    const QPixmap picture = form->property("picture").value<QPixmap>();
-    for (QWidget* control : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        control->hide();
-    const QImage shown = form->grab().toImage().copy(QRect(QPoint(), picture.size() * form->devicePixelRatio()));
-    bool found = form->devicePixelRatio() == 1 && shown.convertToFormat(QImage::Format_RGB32)
-        == picture.toImage().convertToFormat(QImage::Format_RGB32);
-    for (QDirIterator twice(":/", {"*@2x.bmp"}); !found && twice.hasNext();)
-        found = QImage(twice.next()).convertToFormat(QImage::Format_RGB32) == shown.convertToFormat(QImage::Format_RGB32);
-    QVERIFY(found);
+    // A label writes its text on the baseline of the box it names: the same
+    // text in both ends on the same row.
+    calculate->setFocus();
+    for (QLabel* label : form->findChildren<QLabel*>()) {
+        auto* box = qobject_cast<QLineEdit*>(label->buddy());
+        if (!box || label->y() >= box->geometry().bottom())
+            continue;
+        box->setText(label->text());
+        const QImage shown = form->grab().toImage();
+        const QRect inside = box->geometry().adjusted(2, 2, -2, -2);
+        QCOMPARE(label->y() * ratio(form) + inkBounds(part(shown, form, label->geometry())).bottom(),
+                 inside.y() * ratio(form) + inkBounds(part(shown, form, inside)).bottom());
+    }
 
     // Closed, the window goes with everything typed; opened again, it is new.
     form->close();
@@ -247,19 +285,141 @@ void tst_Windows::eachWindow()
     QCOMPARE(QApplication::focusWidget(), form->entries().first().box);
 }
 
-// Each option disables the box of the side it solves for, and only that one.
+// Each option disables the box of the side it solves for, and only that
+// one. From the keyboard the options are one stop: Tab enters on the
+// selected one, the arrows select round the group, Tab leaves.
 void tst_Windows::theoremOptions()
 {
     Form& form = open(calculatorWindow(u"Therom"));
-    // Form_Load selects C.
-    const QStringList sequence = {"Oc", "Oa", "Ob", "Oc", "Ob", "Oa", "Oc"};
-    for (qsizetype i = 0; i < sequence.size(); ++i) {
-        const QString& option = sequence[i];
-        if (i > 0)
-            click(control(&form, option));
-        QVERIFY(control<QRadioButton>(&form, option)->isChecked());
-        for (const QString& side : QStringList{"A", "B", "C"})
-            QCOMPARE(control(&form, "Iput" + side)->isEnabled(), option != "O" + side.toLower());
+    const auto solvesFor = [&form](const QString& side) {
+        QCOMPARE(QApplication::focusWidget(), control(&form, "O" + side.toLower()));
+        for (const QString& other : QStringList{"A", "B", "C"}) {
+            QCOMPARE(control<QRadioButton>(&form, "O" + other.toLower())->isChecked(), other == side);
+            QCOMPARE(control(&form, "Iput" + other)->isEnabled(), other != side);
+        }
+    };
+    const auto key = [](int pressed, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(pressed), modifiers);
+    };
+    control(&form, "Command1")->setFocus();
+    key(Qt::Key_Tab);
+    solvesFor("C");
+    for (const auto& [arrow, side] : {std::pair{Qt::Key_Up, "B"}, {Qt::Key_Left, "A"}, {Qt::Key_Up, "C"},
+                                      {Qt::Key_Down, "A"}, {Qt::Key_Right, "B"}}) {
+        key(arrow);
+        solvesFor(side);
+    }
+    key(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), control(&form, "IputA"));
+    key(Qt::Key_Tab, Qt::ShiftModifier);
+    solvesFor("B");
+    click(control(&form, "Oa"));
+    click(control(&form, "Oc"));
+    solvesFor("C");
+}
+
+void tst_Windows::pictures()
+{
+    for (Form* form : allForms()) {
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        QList<std::pair<QWidget*, QPixmap>> pictures{{form, form->property("picture").value<QPixmap>()}};
+        for (ImageBox* image : form->findChildren<ImageBox*>())
+            pictures.append({image, image->pixmap()});
+        for (QWidget* control : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            control->hide();
+        for (const auto& [widget, picture] : pictures) {
+            const QImage shown = widget->grab().toImage().convertToFormat(QImage::Format_RGB32)
+                                     .copy(QRect(QPoint(), picture.deviceIndependentSize().toSize().boundedTo(widget->size()) * ratio(form)));
+            // Pictures sit on the window's ground without a seam; the
+            // splash is a picture all over.
+            if (widget != formInstance<frmSplash>())
+                QCOMPARE(shown.pixel(0, 0), ground(form));
+            // On a high-density screen each comes from its twice-as-large
+            // bitmap, on others from the bitmap itself.
+            bool found = ratio(form) == 1 && shown == picture.toImage().convertToFormat(QImage::Format_RGB32).copy(shown.rect());
+            for (QDirIterator twice(":/", {"*@2x.bmp"}); !found && twice.hasNext();)
+                found = QImage(twice.next()).convertToFormat(QImage::Format_RGB32).copy(shown.rect()) == shown;
+            QVERIFY2(found, qPrintable(widget->objectName()));
+        }
+    }
+}
+
+void tst_Windows::wholeLines_data()
+{
+    QTest::addColumn<QString>("picture"); // "menu" for the menu
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("converter result") << "menu" << QStringList{"MTextBox=1234.56789", "MCombo2=3"} << "MResult"
+                                      << "0.001234…";
+    QTest::newRow("converter arithmetic") << "menu" << QStringList{"MTextBox=1234.56789", "MCombo2=3"} << "mMath"
+                                          << " 1234.56789…";
+    QTest::newRow("circle, large") << "circ" << QStringList{"Radius=123456789"} << "DispArea2"
+                                   << "pi* 1.524157875019…";
+    QTest::newRow("circle, whole") << "circ" << QStringList{"Radius=5"} << "DispArea3" << " 78.5";
+    QTest::newRow("cone, large") << "Cone" << QStringList{"Hgt=-98765.4321", "Radius=-1.23456789012345e15"}
+                                 << "DispVol2" << "1/3pi* 1.52415787532387E+3…";
+    QTest::newRow("menu caption") << "menu" << QStringList{} << "Label11" << " Distance and…";
+    QTest::newRow("theorem caption") << "Therom" << QStringList{} << "Label3" << "Pythagorean…";
+}
+
+// A label that keeps its size shows only the lines that fit it whole; a cut
+// caption ends in "…" and is whole in the tooltip and the description.
+void tst_Windows::wholeLines()
+{
+    QFETCH(QString, picture);
+    QFETCH(QStringList, entries);
+    QFETCH(QString, label);
+    QFETCH(QString, shown);
+    Form& form = picture == "menu" ? showForm<frmMenu>() : open(calculatorWindow(picture));
+    enter(form, entries);
+    if (QPushButton* calculate = calculateButton(form))
+        click(calculate);
+    auto* drawn = control<QLabel>(&form, label);
+    const QRect text = drawn->contentsRect();
+    QCOMPARE(ink(part(drawn->grab().toImage(), drawn, text)), ink(drawn, shown));
+    const QString whole = shown.endsWith(u'…') ? drawn->text() : QString();
+    QCOMPARE(drawn->toolTip(), whole.trimmed());
+    QCOMPARE(QAccessible::queryAccessibleInterface(drawn)->text(QAccessible::Description), whole);
+}
+
+// Every text box, list, button and frame has a 1-pixel border of one colour
+// all round, which turns to the highlight colour with the focus, around an
+// interior of one colour; no step line paints over its frame.
+void tst_Windows::flatControls()
+{
+    for (Form* form : allForms()) {
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        for (const Form::Entry& entry : form->entries())
+            entry.box->setText("-1.23456789012345e15");
+        if (QPushButton* calculate = calculateButton(*form))
+            messageBoxes([calculate] { calculate->click(); });
+        for (QWidget* control : form->findChildren<QWidget*>()) {
+            auto* frame = qobject_cast<QGroupBox*>(control);
+            if (!frame && !qobject_cast<QLineEdit*>(control) && !qobject_cast<QComboBox*>(control)
+                && !qobject_cast<QPushButton*>(control))
+                continue;
+            for (bool focused : {false, true}) {
+                if (focused && (frame || !control->isEnabled()))
+                    continue;
+                focused ? control->setFocus() : form->setFocus();
+                const QImage shown = control->grab().toImage();
+                const QRgb line = form->palette().color(focused ? QPalette::Highlight : QPalette::Mid).rgb();
+                const int w = shown.width() - 1, h = shown.height() - 1;
+                const int top = frame ? int(control->fontMetrics().height() / 2 * ratio(form)) : 0;
+                const auto at = [&](int x, int y) {
+                    return shown.pixel(x, y) == line ? QString()
+                                                     : QStringLiteral("%1 %2 at %3,%4").arg(control->objectName()).arg(focused).arg(x).arg(y);
+                };
+                for (int y = top; y <= h; ++y)
+                    QCOMPARE(at(0, y) + at(w, y), QString());
+                for (int x = 0; x <= w; ++x)
+                    QCOMPARE(at(x, h) + (frame ? QString() : at(x, 0)), QString());
+                if (!frame)
+                    QCOMPARE(shown.pixel(int(ratio(form)), int(ratio(form))), shown.pixel(w - int(ratio(form)), h - int(ratio(form))));
+            }
+        }
     }
 }
 
@@ -298,14 +458,25 @@ void tst_Windows::autoSizeLineShrinks()
     }
 }
 
+// The copy starts with the entries as they were when "Calculate" was
+// pressed, and carries a picture of the window.
 void tst_Windows::copyWorkedSolution()
 {
     Form& form = open(calculatorWindow(u"square"));
     enter(form, {"Lenth=5", "Wid=3"});
     click(calculateButton(form));
+    enter(form, {"Lenth=6"});
     QTest::keyClick(&form, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(QGuiApplication::clipboard()->text(), "Rectangle\n\nArea=L*W\nA = 5 *  3\nA = 15\n\n"
+    QCOMPARE(QGuiApplication::clipboard()->text(), "Rectangle\nLength: 5\nWidth: 3\n\nArea=L*W\nA = 5 *  3\nA = 15\n\n"
                                                    "Perimeter=2L*2W\nP = 2* 5 + 2* 3\nP = 10+ 6\nP = 16\n");
+    QCOMPARE(QGuiApplication::clipboard()->image().size(), form.size() * ratio(&form));
+
+    Form& theorem = open(calculatorWindow(u"Therom"));
+    click(control(&theorem, "Oa"));
+    enter(theorem, {"IputB=4", "IputC=5"});
+    click(calculateButton(theorem));
+    QTest::keyClick(&theorem, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(QGuiApplication::clipboard()->text().startsWith("Pythagorean Theorem\nA: solved for\nB: 4\nC: 5\n\n"));
 }
 
 QTEST_MAIN(tst_Windows)

@@ -3,6 +3,102 @@
 #include <QAccessibleWidget>
 #include <QMetaMethod>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QStyleOptionFrame>
+#include <QTextLayout>
+
+namespace {
+
+// Where a label puts its text: inside its frame and margin, indented as
+// QLabel indents it.
+QRect textArea(const QLabel* label)
+{
+    const int margin = label->margin();
+    QRect area = label->contentsRect().adjusted(margin, margin, -margin, -margin);
+    int indent = label->indent();
+    if (indent < 0 && label->frameWidth() > 0)
+        indent = label->fontMetrics().horizontalAdvance(u'x') / 2 - margin;
+    if (indent > 0) {
+        const Qt::Alignment align = label->alignment();
+        area.adjust(align & Qt::AlignLeft ? indent : 0, align & Qt::AlignTop ? indent : 0,
+                    align & Qt::AlignRight ? -indent : 0, align & Qt::AlignBottom ? -indent : 0);
+    }
+    return area;
+}
+
+// Whether the label's own word wrapping shows the caption whole.
+bool fitsWhole(const QLabel* label, const QString& caption)
+{
+    const QRect area = textArea(label);
+    const QRect needed = label->fontMetrics().boundingRect(QRect(area.topLeft(), QSize(area.width(), 1 << 20)),
+                                                           int(label->alignment()) | Qt::TextWordWrap, caption);
+    return needed.height() <= area.height() && needed.width() <= area.width();
+}
+
+// The lines that fit the label whole, the last one cut with "…" where the
+// caption goes on beyond it.
+QStringList wholeLines(const QLabel* label, const QString& caption)
+{
+    const QRect area = textArea(label);
+    const QFontMetrics metrics = label->fontMetrics();
+    const qsizetype count = std::max(1, area.height() / metrics.height());
+    QTextLayout layout(caption, label->font());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QStringList lines;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(area.width());
+        if (lines.size() == count - 1) {
+            QString last = metrics.elidedText(caption.mid(line.textStart()), Qt::ElideRight, area.width());
+            // "Pythagorean…" rather than "Pythagorean …".
+            static const QRegularExpression blankBeforeEllipsis(QStringLiteral("\\s+(?=\u2026$)"));
+            lines << last.remove(blankBeforeEllipsis);
+            break;
+        }
+        lines << caption.mid(line.textStart(), line.textLength());
+    }
+    layout.endLayout();
+    return lines;
+}
+
+} // namespace
+
+void setWholeCaption(QLabel* label, const QString& caption)
+{
+    label->setText(caption);
+    const QString whole = fitsWhole(label, caption) ? QString() : caption;
+    label->setToolTip(whole.trimmed());
+    label->setAccessibleDescription(whole);
+}
+
+bool paintWholeLines(QLabel* label)
+{
+    const QString caption = label->text();
+    if (fitsWhole(label, caption))
+        return false;
+    QPainter painter(label);
+    if (label->frameShape() != QFrame::NoFrame) {
+        QStyleOptionFrame frame;
+        frame.initFrom(label);
+        frame.rect = label->frameRect();
+        frame.lineWidth = label->lineWidth();
+        frame.frameShape = label->frameShape();
+        label->style()->drawPrimitive(QStyle::PE_Frame, &frame, &painter, label);
+    }
+    const QRect area = textArea(label);
+    const int height = label->fontMetrics().height();
+    const Qt::Alignment across = label->alignment() & Qt::AlignHorizontal_Mask;
+    const QStringList lines = wholeLines(label, caption);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QRect line(area.left(), area.top() + int(i) * height, area.width(), height);
+        label->style()->drawItemText(&painter, line, int(across | Qt::AlignTop), label->palette(),
+                                     label->isEnabled(), lines[i].trimmed(), label->foregroundRole());
+    }
+    return true;
+}
 
 StepLine::StepLine(QWidget* parent)
     : QLabel(parent)
@@ -21,9 +117,12 @@ void StepLine::setAutoSize(bool autoSize)
 
 void StepLine::setCaption(const QString& caption)
 {
-    setText(caption);
-    if (m_autoSize)
+    if (m_autoSize) {
+        setText(caption);
         fitCaption();
+    } else {
+        setWholeCaption(this, caption);
+    }
     emit written();
 }
 
@@ -31,6 +130,13 @@ void StepLine::fitCaption()
 {
     const QFontMetrics metrics = fontMetrics();
     resize(metrics.horizontalAdvance(text()), metrics.height());
+    // A line longer than its frame is cut at the frame's border, never
+    // painted over it.
+    const QRect inside = parentWidget()->rect().adjusted(1, 1, -1, -1).translated(-pos());
+    if (inside.contains(rect()))
+        clearMask();
+    else
+        setMask(QRegion(rect() & inside));
 }
 
 ImageBox::ImageBox(QWidget* parent)

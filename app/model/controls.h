@@ -1,7 +1,8 @@
 #pragma once
 
 // The two control kinds that Qt has no class for: the step line (a label
-// whose caption a handler rebuilds) and the clickable picture.
+// whose caption a handler rebuilds) and the clickable picture; and how a
+// label that keeps its size shows its caption.
 
 #include <QLabel>
 
@@ -32,6 +33,17 @@ private:
 
     bool m_autoSize = false;
 };
+
+// A label that keeps its size wraps its caption and shows only the lines
+// that fit its height whole. A caption that does not fit is cut: the visible
+// lines carry as much of it as they can (breaking inside a word only where
+// the word alone is too wide) and the last one ends in "…", so that a cut
+// number never passes for a whole one. The whole caption is then the
+// label's tooltip and accessible description.
+void setWholeCaption(QLabel* label, const QString& caption);
+// Paints such a label when its caption does not fit; false when the
+// label's own painting shows the caption whole.
+bool paintWholeLines(QLabel* label);
 
 // A picture that answers a click.
 class ImageBox : public QLabel

@@ -8,7 +8,10 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QMimeData>
+#include <QRadioButton>
 #include <QScreen>
+#include <QStyleOptionFrame>
 
 #include <algorithm>
 
@@ -52,6 +55,27 @@ QPixmap highDensityPicture(const QPixmap& picture)
     return picture;
 }
 
+// Where a text box writes the top of its text, as QLineEdit centres it.
+int textTop(const QLineEdit* box)
+{
+    QStyleOptionFrame frame;
+    frame.initFrom(box);
+    frame.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, box);
+    const QRect text = box->style()->subElementRect(QStyle::SE_LineEditContents, &frame, box)
+                           .marginsRemoved(box->textMargins());
+    return text.y() + (text.height() - box->fontMetrics().height() + 1) / 2;
+}
+
+// The option buttons of the same container, in the order of the Tab key.
+QList<QRadioButton*> optionGroup(const QRadioButton* option)
+{
+    QList<QRadioButton*> group = option->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
+    std::stable_sort(group.begin(), group.end(), [](const QWidget* a, const QWidget* b) {
+        return a->property("tabIndex").toInt() < b->property("tabIndex").toInt();
+    });
+    return group;
+}
+
 } // namespace
 
 Form::Form(QWidget* parent)
@@ -89,14 +113,36 @@ void Form::applyDefinition()
         }
     }
 
-    // Labels without AutoSize keep their size and wrap their caption in it.
+    // Labels without AutoSize keep their size and wrap their caption in
+    // it, in whole lines. A bordered label's text starts a pixel inside its
+    // border.
     for (QLabel* label : findChildren<QLabel*>()) {
-        if (qobject_cast<ImageBox*>(label) || qobject_cast<StepLine*>(label))
+        if (qobject_cast<ImageBox*>(label))
+            continue;
+        if (auto* line = qobject_cast<StepLine*>(label); line && line->autoSize())
             continue;
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
         label->setAlignment((label->alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignTop);
+        if (label->frameShape() != QFrame::NoFrame)
+            label->setIndent(1);
+        label->installEventFilter(this);
+        setWholeCaption(label, label->text());
     }
+
+    // A label beside the text box it names writes its text on the same
+    // baseline as the box.
+    for (QLabel* label : findChildren<QLabel*>()) {
+        auto* box = qobject_cast<QLineEdit*>(label->buddy());
+        if (box && box->parentWidget() == label->parentWidget() && label->y() < box->geometry().bottom()
+            && box->y() < label->geometry().bottom())
+            label->setContentsMargins(0, std::max(0, box->y() + textTop(box) - label->y()), 0, 0);
+    }
+
+    // The Tab key enters a group of option buttons on the selected one, the
+    // arrow keys select within it.
+    for (QRadioButton* option : findChildren<QRadioButton*>())
+        option->installEventFilter(this);
 
     // The Tab key visits the controls that take the focus by their
     // "tabIndex", lowest first.
@@ -125,8 +171,13 @@ void Form::addCopyWorkedSolution()
     auto* copy = new QAction(QStringLiteral("Copy Worked Solution"), this);
     copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     copy->setShortcutContext(Qt::WindowShortcut);
-    connect(copy, &QAction::triggered, this,
-            [this] { QGuiApplication::clipboard()->setText(workedSolution()); });
+    connect(copy, &QAction::triggered, this, [this] {
+        // The text, and a picture of the window for documents that take one.
+        auto* copied = new QMimeData;
+        copied->setText(workedSolution());
+        copied->setImageData(grab().toImage());
+        QGuiApplication::clipboard()->setMimeData(copied);
+    });
     addAction(copy);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }
@@ -175,6 +226,7 @@ QList<Form::Entry> Form::entries() const
 QString Form::workedSolution() const
 {
     QStringList text{windowTitle().trimmed()};
+    text << m_workedFrom;
     for (const QGroupBox* frame : framesLeftToRight()) {
         text << QString() << frame->title();
         for (const StepLine* line : linesTopToBottom(frame)) {
@@ -205,6 +257,11 @@ void Form::placeOnScreen()
 
 void Form::runHandler(const std::function<void()>& handler)
 {
+    // The entries as they stand when the handler starts; a box the handler
+    // cannot read stands for the side being solved for.
+    QStringList entered;
+    for (const Entry& entry : entries())
+        entered << entry.label + QStringLiteral(": ") + (entry.box->isEnabled() ? entry.box->text() : QStringLiteral("solved for"));
     const qsizetype before = m_written.size();
     ++m_runDepth;
     QString message;
@@ -217,6 +274,8 @@ void Form::runHandler(const std::function<void()>& handler)
     }
     --m_runDepth;
     const QList<StepLine*> written = m_written.mid(before);
+    if (!written.isEmpty())
+        m_workedFrom = entered;
     if (!message.isEmpty()) {
         // No line may show a value that belongs to other inputs.
         for (StepLine* line : findChildren<StepLine*>()) {
@@ -251,6 +310,46 @@ void Form::announceResults(const QList<StepLine*>& written)
     // results are the same as last time.
     QWidget* target = focusWidget() ? focusWidget() : this;
     target->setAccessibleDescription(results.join(QStringLiteral("; ")));
+}
+
+bool Form::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Paint && qobject_cast<QLabel*>(watched))
+        return paintWholeLines(static_cast<QLabel*>(watched));
+
+    auto* option = qobject_cast<QRadioButton*>(watched);
+    if (!option)
+        return false;
+    const QList<QRadioButton*> group = optionGroup(option);
+    const auto selected = std::find_if(group.begin(), group.end(), [](const QRadioButton* o) { return o->isChecked(); });
+    if (event->type() == QEvent::FocusIn && selected != group.end() && *selected != option) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+            (*selected)->setFocus(reason);
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+        // Out of the group, to the next control that takes the focus.
+        const bool forward = key == Qt::Key_Tab && !(static_cast<QKeyEvent*>(event)->modifiers() & Qt::ShiftModifier);
+        QWidget* next = option;
+        do
+            next = forward ? next->nextInFocusChain() : next->previousInFocusChain();
+        while (next != option && (group.contains(next) || !(next->focusPolicy() & Qt::TabFocus)
+                                  || !next->isEnabled() || !next->isVisibleTo(this)));
+        next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+    const int step = key == Qt::Key_Down || key == Qt::Key_Right ? 1 : key == Qt::Key_Up || key == Qt::Key_Left ? -1 : 0;
+    if (step == 0)
+        return false;
+    // Within the group, round and round: the arrow selects.
+    QRadioButton* target = group[(group.indexOf(option) + step + group.size()) % group.size()];
+    target->setFocus(Qt::OtherFocusReason);
+    target->click();
+    return true;
 }
 
 void Form::paintEvent(QPaintEvent* event)

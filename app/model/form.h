@@ -39,9 +39,10 @@ public:
     // did not reach are emptied and a message box says what happened.
     void runHandler(const std::function<void()>& handler);
 
-    // A calculator window's worked solution as plain text: its caption, then
-    // for each frame from left to right a blank line, the frame's caption and
-    // its step lines that show something, from top to bottom.
+    // A calculator window's worked solution as plain text: its caption and
+    // the entries the step lines were worked from, one line per text box;
+    // then for each frame from left to right a blank line, the frame's
+    // caption and its step lines that show something, from top to bottom.
     QString workedSolution() const;
 
     // The step lines, frame by frame from left to right, each frame's from
@@ -93,6 +94,7 @@ protected:
         connect(box, &QLineEdit::textChanged, this, [this, handler] { run(handler); });
     }
 
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -118,6 +120,9 @@ private:
     // writing; runs may nest (an option selected by Form_Load runs its Click).
     QList<StepLine*> m_written;
     int m_runDepth = 0;
+    // "Label: entry" for each text box, as they stood when the step lines
+    // shown were worked out.
+    QStringList m_workedFrom;
 };
 
 // The modal message box: a prompt, an icon, one "OK" button and a title.
@@ -132,8 +137,8 @@ template <class F> QPointer<F>& formInstance()
 }
 
 // Shows the single instance of a window class, not modal and with no owner:
-// builds and loads it first if it does not exist, and brings it to the front
-// if it does.
+// builds and loads it first if it does not exist, and brings it back (from
+// the taskbar too) and to the front if it does.
 template <class F> F& showForm()
 {
     QPointer<F>& form = formInstance<F>();
@@ -141,6 +146,7 @@ template <class F> F& showForm()
         form = new F;
         form->load();
     }
+    form->setWindowState(form->windowState() & ~Qt::WindowMinimized);
     form->show();
     form->raise();
     form->activateWindow();
