@@ -23,6 +23,7 @@ QList<Picture> allPictures()
         {"theorem", drawTheorem},
         {"menuback", drawMenuBackground},
         {"rootsign", drawRootSign},
+        {"splash", drawSplash},
     };
     QList<Picture> pictures;
     for (const auto& [name, draw] : bitmaps) {
@@ -30,7 +31,6 @@ QList<Picture> allPictures()
         pictures.append({file + QLatin1String(".bmp"), [draw] { return draw(1); }});
         pictures.append({file + QLatin1String("@2x.bmp"), [draw] { return draw(2); }});
     }
-    pictures.append({QStringLiteral("splash.bmp"), drawSplash});
     // The cube icon: the windows' common one, and one for every size an
     // installed desktop entry may ask for.
     pictures.append({QStringLiteral("icon.png"), [] { return drawIcon(32); }});

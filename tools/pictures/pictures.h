@@ -5,9 +5,9 @@
 
 #include <functional>
 
-// Every picture that Tessaro compiles in: the bitmaps the windows name (with
-// a twice-as-large companion <name>@2x.bmp for high-density screens where
-// there is one), the splash, the windows' icon and the icon at every size a
+// Every picture that Tessaro compiles in: the bitmaps the windows name and
+// the splash, each with a twice-as-large companion <name>@2x.bmp for
+// high-density screens, the windows' icon and the icon at every size a
 // desktop entry may ask for.
 struct Picture
 {
