@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QStyleOption>
 #include <QDirIterator>
 #include <QGroupBox>
 #include <QPushButton>
@@ -77,6 +78,7 @@ private slots:
     void wholeLines_data();
     void wholeLines();
     void flatControls();
+    void captionsFit();
     void pictures();
     void theoremOptions();
     void rootSignsAfterTheFirstPress();
@@ -316,6 +318,67 @@ void tst_Windows::theoremOptions()
     click(control(&form, "Oa"));
     click(control(&form, "Oc"));
     solvesFor("C");
+}
+
+// Every caption that fits its box by the font's advance widths shows whole;
+// those that cannot are listed.
+void tst_Windows::captionsFit()
+{
+    QStringList cannot;
+    for (Form* form : allForms()) {
+        const QFontMetrics metrics = form->fontMetrics();
+        // The lines of a caption wrapped at its blanks into the width.
+        const auto lines = [&metrics](const QString& caption, int width) {
+            int count = 1, x = -metrics.horizontalAdvance(u' ');
+            for (const QString& word : caption.split(u' ')) {
+                const int advance = metrics.horizontalAdvance(word);
+                x += metrics.horizontalAdvance(u' ') + advance;
+                if (advance > width)
+                    return 1000;
+                if (x > width)
+                    std::tie(count, x) = std::pair(count + 1, advance);
+            }
+            return count;
+        };
+        const auto check = [&](QWidget* control, const QString& caption, bool fits, bool whole) {
+            if (!fits)
+                cannot << QStringLiteral("%1 %2 \"%3\"").arg(form->objectName(), control->objectName(), caption);
+            QVERIFY2(!fits || whole, qPrintable(control->objectName()));
+        };
+        for (QLabel* label : form->findChildren<QLabel*>()) {
+            if (!label->text().isEmpty() && label->wordWrap())
+                check(label, label->text(),
+                      lines(label->text(), label->contentsRect().width()) * metrics.height() <= label->contentsRect().height(),
+                      label->toolTip().isEmpty());
+        }
+        for (QGroupBox* frame : form->findChildren<QGroupBox*>()) {
+            QStyleOptionGroupBox option;
+            option.initFrom(frame);
+            option.text = frame->title();
+            const QRect caption = frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
+            const int advance = metrics.horizontalAdvance(frame->title());
+            check(frame, frame->title(), advance <= frame->width() - 2, caption.width() >= advance && caption.right() < frame->width() - 1);
+        }
+        for (QAbstractButton* button : form->findChildren<QAbstractButton*>()) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.text = button->text();
+            const bool option_ = qobject_cast<QRadioButton*>(button);
+            const int indicator = option_ ? button->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth)
+                                              + button->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing) : 2;
+            const QRect text = button->style()->subElementRect(option_ ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents, &option, button);
+            const int advance = metrics.horizontalAdvance(button->text());
+            check(button, button->text(), advance <= button->width() - indicator, text.width() >= advance);
+        }
+        for (QComboBox* list : form->findChildren<QComboBox*>()) {
+            QStyleOptionComboBox option;
+            option.initFrom(list);
+            const int room = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list).width();
+            for (int i = 0; i < list->count(); ++i)
+                check(list, list->itemText(i), metrics.horizontalAdvance(list->itemText(i)) <= room, true);
+        }
+    }
+    qInfo("captions that cannot fit their boxes whole: %s", qPrintable(cannot.join(QStringLiteral("; "))));
 }
 
 void tst_Windows::pictures()

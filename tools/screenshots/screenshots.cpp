@@ -23,6 +23,9 @@ namespace {
 
 bool save(Form& form, const QDir& directory, const QString& name)
 {
+    // No box shows a caret.
+    if (qobject_cast<QLineEdit*>(form.focusWidget()))
+        form.setFocus();
     QApplication::processEvents();
     const QString file = directory.filePath(name + QLatin1String(".png"));
     const bool saved = form.grab().save(file);
