@@ -114,8 +114,8 @@ void Form::applyDefinition()
     }
 
     // Labels without AutoSize keep their size and wrap their caption in
-    // it, in whole lines. A bordered label's text starts a pixel inside its
-    // border.
+    // it, in whole lines (paintWholeLines). A bordered label's text starts a
+    // pixel inside its border.
     for (QLabel* label : findChildren<QLabel*>()) {
         if (qobject_cast<ImageBox*>(label))
             continue;
@@ -139,8 +139,7 @@ void Form::applyDefinition()
             label->setContentsMargins(0, std::max(0, box->y() + textTop(box) - label->y()), 0, 0);
     }
 
-    // The Tab key enters a group of option buttons on the selected one, the
-    // arrow keys select within it.
+    // Option buttons answer the keys as a group (optionEvent).
     for (QRadioButton* option : findChildren<QRadioButton*>())
         option->installEventFilter(this);
 
@@ -257,11 +256,7 @@ void Form::placeOnScreen()
 
 void Form::runHandler(const std::function<void()>& handler)
 {
-    // The entries as they stand when the handler starts; a box the handler
-    // cannot read stands for the side being solved for.
-    QStringList entered;
-    for (const Entry& entry : entries())
-        entered << entry.label + QStringLiteral(": ") + (entry.box->isEnabled() ? entry.box->text() : QStringLiteral("solved for"));
+    const QStringList entered = enteredNow();
     const qsizetype before = m_written.size();
     ++m_runDepth;
     QString message;
@@ -291,6 +286,18 @@ void Form::runHandler(const std::function<void()>& handler)
         showMessageBox(this, message, QMessageBox::Warning, QStringLiteral("Tessaro"));
 }
 
+// The entries as "Label: entry", one per text box; a box that cannot be
+// typed into stands for the side being solved for.
+QStringList Form::enteredNow() const
+{
+    QStringList entered;
+    for (const Entry& entry : entries()) {
+        entered << entry.label + QStringLiteral(": ")
+                       + (entry.box->isEnabled() ? entry.box->text() : QStringLiteral("solved for"));
+    }
+    return entered;
+}
+
 // Tells a screen reader the new results after a handler rewrote the step
 // lines: each frame's caption with the last of the given lines written to it.
 // They become the description of the control that has the focus (the
@@ -316,10 +323,16 @@ bool Form::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Paint && qobject_cast<QLabel*>(watched))
         return paintWholeLines(static_cast<QLabel*>(watched));
+    if (auto* option = qobject_cast<QRadioButton*>(watched))
+        return optionEvent(option, event);
+    return false;
+}
 
-    auto* option = qobject_cast<QRadioButton*>(watched);
-    if (!option)
-        return false;
+// A group of option buttons is one stop of the Tab key: Tab enters it on
+// the selected option and leaves it for the next control; the arrow keys
+// select round the group, and so run the option's Click.
+bool Form::optionEvent(QRadioButton* option, QEvent* event)
+{
     const QList<QRadioButton*> group = optionGroup(option);
     const auto selected = std::find_if(group.begin(), group.end(), [](const QRadioButton* o) { return o->isChecked(); });
     if (event->type() == QEvent::FocusIn && selected != group.end() && *selected != option) {
@@ -330,10 +343,9 @@ bool Form::eventFilter(QObject* watched, QEvent* event)
     }
     if (event->type() != QEvent::KeyPress)
         return false;
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
-        // Out of the group, to the next control that takes the focus.
-        const bool forward = key == Qt::Key_Tab && !(static_cast<QKeyEvent*>(event)->modifiers() & Qt::ShiftModifier);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+        const bool forward = key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier);
         QWidget* next = option;
         do
             next = forward ? next->nextInFocusChain() : next->previousInFocusChain();
@@ -342,10 +354,11 @@ bool Form::eventFilter(QObject* watched, QEvent* event)
         next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
         return true;
     }
-    const int step = key == Qt::Key_Down || key == Qt::Key_Right ? 1 : key == Qt::Key_Up || key == Qt::Key_Left ? -1 : 0;
+    const int step = key->key() == Qt::Key_Down || key->key() == Qt::Key_Right ? 1
+                     : key->key() == Qt::Key_Up || key->key() == Qt::Key_Left ? -1
+                                                                              : 0;
     if (step == 0)
         return false;
-    // Within the group, round and round: the arrow selects.
     QRadioButton* target = group[(group.indexOf(option) + step + group.size()) % group.size()];
     target->setFocus(Qt::OtherFocusReason);
     target->click();

@@ -110,6 +110,8 @@ private:
     void addCopyWorkedSolution();
     void placeOnScreen();
     void announceResults(const QList<StepLine*>& written);
+    QStringList enteredNow() const;
+    bool optionEvent(QRadioButton* option, QEvent* event);
     QList<QGroupBox*> framesLeftToRight() const;
     static QList<StepLine*> linesTopToBottom(const QGroupBox* frame);
 
