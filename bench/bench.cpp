@@ -199,8 +199,8 @@ QList<double> measurePresses(int window)
         QList<QLineEdit*> boxes;
     };
     QList<Open> open;
-    for (const CalculatorWindow& window : calculatorWindows) {
-        Open o{&window.show(), nullptr, {}};
+    for (const CalculatorWindow& calculator : calculatorWindows) {
+        Open o{&calculator.show(), nullptr, {}};
         if (!QTest::qWaitForWindowExposed(o.form))
             return {};
         o.button = o.form->findChild<QPushButton*>();
