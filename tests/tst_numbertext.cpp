@@ -77,6 +77,7 @@ void tst_NumberText::valueOfText()
     QFETCH(QString, text);
     QFETCH(double, value);
     QCOMPARE(ValueOfText(text), value);
+    QCOMPARE(std::signbit(ValueOfText(text)), std::signbit(value));
 }
 
 void tst_NumberText::spacedNumberText_data()

@@ -65,9 +65,11 @@ frmMenu& tst_Shell::menu()
 
 void tst_Shell::leavingTheSplash_data()
 {
-    QTest::addColumn<int>("key"); // 0: a mouse click
+    QTest::addColumn<int>("key"); // or the mouse: -1 a click, -2 a right click, -3 a release alone
     QTest::addColumn<bool>("leaves");
-    QTest::newRow("click") << 0 << true;
+    QTest::newRow("click") << -1 << true;
+    QTest::newRow("right click") << -2 << false;
+    QTest::newRow("release alone") << -3 << false;
     QTest::newRow("letter") << int(Qt::Key_A) << true;
     QTest::newRow("Enter") << int(Qt::Key_Return) << true;
     QTest::newRow("Esc") << int(Qt::Key_Escape) << true;
@@ -88,8 +90,10 @@ void tst_Shell::leavingTheSplash()
     QCOMPARE(splash->geometry().center(), QGuiApplication::primaryScreen()->availableGeometry().center());
     QSignalSpy lastWindowClosed(qApp, &QGuiApplication::lastWindowClosed);
 
-    if (key == 0)
-        click(splash);
+    if (key == -3)
+        QTest::mouseRelease(splash, Qt::LeftButton);
+    else if (key < 0)
+        QTest::mouseClick(splash, key == -1 ? Qt::LeftButton : Qt::RightButton);
     else
         QTest::keyClick(splash, Qt::Key(key));
     QTest::qWait(20);

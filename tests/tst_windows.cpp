@@ -481,6 +481,13 @@ void tst_Windows::flatControls()
                     QCOMPARE(at(x, h) + (frame ? QString() : at(x, 0)), QString());
                 if (!frame)
                     QCOMPARE(shown.pixel(int(ratio(form)), int(ratio(form))), shown.pixel(w - int(ratio(form)), h - int(ratio(form))));
+                // A frame's caption stands whole, interrupting its top line.
+                else if (!frame->title().trimmed().isEmpty()) {
+                    const QImage strip = shown.copy(0, 0, shown.width(), int(control->fontMetrics().height() * ratio(form)));
+                    QCOMPARE(ink(strip), ink(frame, frame->title()));
+                    for (int x = inkBounds(strip).left(); x <= inkBounds(strip).right(); ++x)
+                        QVERIFY(shown.pixel(x, top) != line);
+                }
             }
         }
     }
