@@ -34,6 +34,7 @@ private slots:
     void picturesOpenTheirWindows();
     void closingTheMenuLeavesTheWindows();
     void openListDropsBelow();
+    void iconInEverySize();
     void converters_data();
     void converters();
 
@@ -161,6 +162,14 @@ void tst_Shell::openListDropsBelow()
     }
 }
 
+// Every window carries the cube at each size a taskbar or switcher may ask for.
+void tst_Shell::iconInEverySize()
+{
+    const QList<QSize> sizes = QApplication::windowIcon().availableSizes();
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        QVERIFY(sizes.contains(QSize(size, size)));
+}
+
 void tst_Shell::converters_data()
 {
     QTest::addColumn<QString>("value");
@@ -225,11 +234,19 @@ void tst_Shell::converters()
     QCOMPARE(resultLabel->text(), "1");
     QCOMPARE(control<QLabel>(&menu, mathLabel)->text(), " 1*1");
 
-    control<QComboBox>(&menu, prefix + "Combo1")->setCurrentIndex(from);
-    control<QComboBox>(&menu, prefix + "Combo2")->setCurrentIndex(to);
+    auto* fromList = control<QComboBox>(&menu, prefix + "Combo1");
+    auto* toList = control<QComboBox>(&menu, prefix + "Combo2");
+    fromList->setCurrentIndex(from);
+    toList->setCurrentIndex(to);
     type(control<QLineEdit>(&menu, prefix + (prefix.isEmpty() ? "Textbox" : "TextBox")), value);
     QCOMPARE(resultLabel->text(), result.replace(u'.', QLocale::system().decimalPoint()));
     QCOMPARE(control<QLabel>(&menu, mathLabel)->text(), math);
+    // Either list picked to the other's unit shows the value itself.
+    for (QComboBox* list : {fromList, toList}) {
+        list->setCurrentIndex(list == fromList ? to : from);
+        QVERIFY(from == to || result == "Overflow" || control<QLabel>(&menu, mathLabel)->text().endsWith("*1"));
+        list->setCurrentIndex(list == fromList ? from : to);
+    }
 }
 
 QTEST_MAIN(tst_Shell)

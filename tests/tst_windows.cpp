@@ -358,12 +358,24 @@ void tst_Windows::captionsFit()
             const int advance = metrics.horizontalAdvance(button->text());
             check(button, button->text(), advance <= button->width() - indicator, text.width() >= advance);
         }
+        // A closed list shows its item whole, and beside it an arrow that
+        // points down, centred on the list's height.
         for (QComboBox* list : form->findChildren<QComboBox*>()) {
             QStyleOptionComboBox option;
             option.initFrom(list);
-            const int room = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list).width();
-            for (int i = 0; i < list->count(); ++i)
-                check(list, list->itemText(i), metrics.horizontalAdvance(list->itemText(i)) <= room, true);
+            const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+            for (int i = 0; i < list->count(); ++i) {
+                list->setCurrentIndex(i);
+                const QImage shown = list->grab().toImage();
+                check(list, list->itemText(i), metrics.horizontalAdvance(list->itemText(i)) <= field.width(),
+                      ink(part(shown, list, field)) == ink(list, list->itemText(i)));
+                const QRect beside(field.right() + 1, 0, list->width() - field.right() - 1, list->height());
+                const QRect arrow = inkBounds(part(shown, list, beside));
+                const QImage mark = ink(part(shown, list, beside));
+                QVERIFY(qAbs(arrow.top() + arrow.bottom() + 1 - shown.height()) <= ratio(form));
+                QVERIFY(mark.pixel(0, 0) == 0xff000000u && mark.pixel(mark.width() - 1, 0) == 0xff000000u
+                        && mark.pixel(0, mark.height() - 1) != 0xff000000u);
+            }
         }
     }
     qInfo("captions that cannot fit their boxes whole: %s", qPrintable(cannot.join(QStringLiteral("; "))));
@@ -465,6 +477,7 @@ void tst_Windows::flatControls()
                 };
                 for (int y = top; y <= h; ++y)
                     QCOMPARE(at(0, y) + at(w, y), QString());
+                QVERIFY(top == 0 || shown.pixel(0, top - 1) != line);
                 for (int x = 0; x <= w; ++x)
                     QCOMPARE(at(x, h) + (frame ? QString() : at(x, 0)), QString());
                 if (!frame)

@@ -222,16 +222,13 @@ void TessaroStyle::drawComplexControl(ComplexControl control, const QStyleOption
 {
     if (control == CC_ComboBox) {
         drawBox(painter, option->rect, border(option), interior(option, QPalette::Base));
-        // The arrow: a small triangle pointing down.
+        // The arrow: a small triangle pointing down, rows of 5, 3 and 1
+        // pixels filled so that it stays crisp at any scale.
         const QRect zone = subControlRect(control, option, SC_ComboBoxArrow, widget);
         const QPoint tip(zone.center().x(), zone.center().y() + 1);
-        const QPolygon arrow({tip + QPoint(-2, -2), tip + QPoint(2, -2), tip});
-        painter->save();
-        painter->setRenderHint(QPainter::Antialiasing, false);
-        painter->setPen(option->palette.color(QPalette::Text));
-        painter->setBrush(option->palette.color(QPalette::Text));
-        painter->drawPolygon(arrow);
-        painter->restore();
+        for (int row = 0; row < 3; ++row)
+            painter->fillRect(QRect(tip.x() - 2 + row, tip.y() - 2 + row, 5 - 2 * row, 1),
+                              option->palette.color(QPalette::Text));
         return;
     }
 
