@@ -157,7 +157,10 @@ void Form::applyDefinition()
         setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
 
     for (StepLine* line : findChildren<StepLine*>())
-        connect(line, &StepLine::written, this, [this, line] { m_written << line; });
+        connect(line, &StepLine::written, this, [this, line] {
+            for (QList<StepLine*>* run : std::as_const(m_runs))
+                *run << line;
+        });
     if (!findChildren<StepLine*>().isEmpty())
         addCopyWorkedSolution();
 
@@ -257,8 +260,9 @@ void Form::placeOnScreen()
 void Form::runHandler(const std::function<void()>& handler)
 {
     const QStringList entered = enteredNow();
-    const qsizetype before = m_written.size();
-    ++m_runDepth;
+    // The lines this run writes, in the order of writing.
+    QList<StepLine*> written;
+    m_runs << &written;
     QString message;
     try {
         handler();
@@ -267,21 +271,21 @@ void Form::runHandler(const std::function<void()>& handler)
     } catch (const std::exception& error) {
         message = QStringLiteral("Error: %1").arg(QString::fromLocal8Bit(error.what()));
     }
-    --m_runDepth;
-    const QList<StepLine*> written = m_written.mid(before);
+    m_runs.removeLast();
     if (!written.isEmpty())
         m_workedFrom = entered;
+    bool emptied = false;
     if (!message.isEmpty()) {
         // No line may show a value that belongs to other inputs.
         for (StepLine* line : findChildren<StepLine*>()) {
-            if (!written.contains(line))
+            if (!written.contains(line)) {
                 line->setCaption(QString());
+                emptied = true;
+            }
         }
     }
-    if (m_written.size() != before)
+    if (!written.isEmpty() || emptied)
         announceResults(message.isEmpty() ? written : QList<StepLine*>());
-    if (m_runDepth == 0)
-        m_written.clear();
     if (!message.isEmpty())
         showMessageBox(this, message, QMessageBox::Warning, QStringLiteral("Tessaro"));
 }

@@ -118,10 +118,10 @@ private:
     QPixmap m_picture;
     QList<QWidget*> m_tabOrder;
     bool m_pressed = false;
-    // The step lines written by the handler runs under way, in the order of
-    // writing; runs may nest (an option selected by Form_Load runs its Click).
-    QList<StepLine*> m_written;
-    int m_runDepth = 0;
+    // The records of the handler runs under way, innermost last: a step line
+    // written goes into each. Runs nest where a handler raises another
+    // event (Form_Load selecting an option runs the option's Click).
+    QList<QList<StepLine*>*> m_runs;
     // "Label: entry" for each text box, as they stood when the step lines
     // shown were worked out.
     QStringList m_workedFrom;
