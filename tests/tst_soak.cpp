@@ -4,8 +4,8 @@
 // stops says so with one of the known messages. Then every window opened and
 // closed again and again without leaving a widget behind.
 //
-// TESSARO_SOAK_PRESSES   presses in all (default 3000)
-// TESSARO_SOAK_REOPENS   openings of each window (default 100)
+// TESSARO_SOAK_PRESSES   presses in all (default 1500)
+// TESSARO_SOAK_REOPENS   openings of each window (default 50)
 // TESSARO_SOAK_SEED      the generator's seed (default 1)
 
 #include <QApplication>
@@ -87,7 +87,7 @@ void tst_Soak::calculate()
     const QStringList known = {"Tessaro: Overflow: a result is too large to calculate.",
                                "Tessaro: Invalid calculation: square root of a negative number.",
                                "Invalid Entry: Error: A + B Cannot be greater than C"};
-    const int presses = setting("TESSARO_SOAK_PRESSES", 3000);
+    const int presses = setting("TESSARO_SOAK_PRESSES", 1500);
     for (const CalculatorWindow& window : calculatorWindows)
         window.show();
     for (int i = 0; i < presses; ++i) {
@@ -116,7 +116,7 @@ void tst_Soak::reopen()
 {
     QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
     const qsizetype widgets = QApplication::allWidgets().size();
-    const int reopens = setting("TESSARO_SOAK_REOPENS", 100);
+    const int reopens = setting("TESSARO_SOAK_REOPENS", 50);
     for (int i = 0; i < reopens; ++i) {
         showForm<frmMenu>();
         for (const CalculatorWindow& window : calculatorWindows)
