@@ -9,6 +9,8 @@
 #include <QTimer>
 
 #include "app/application.h"
+#include "app/frmmenu.h"
+#include "app/frmsplash.h"
 
 namespace testkit {
 
@@ -36,6 +38,20 @@ void type(QLineEdit* box, const QString& text)
 void click(QWidget* control)
 {
     QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+}
+
+void closeAll()
+{
+    if (frmSplash* splash = formInstance<frmSplash>())
+        splash->close();
+    QList<Form*> open{formInstance<frmMenu>()};
+    for (const CalculatorWindow& window : calculatorWindows)
+        open.prepend(window.instance());
+    for (Form* form : open) {
+        if (form)
+            form->close();
+    }
+    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
 Form& open(const CalculatorWindow& window)

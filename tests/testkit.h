@@ -31,6 +31,10 @@ void type(QLineEdit* box, const QString& text);
 // A left click in the middle of a control.
 void click(QWidget* control);
 
+// Closes every window: the splash first (it shows the menu), then the
+// calculators, then the menu; and waits until they are gone.
+void closeAll();
+
 // Opens a window of the table from its menu picture's handler and waits
 // until it is active.
 Form& open(const CalculatorWindow& window);

@@ -69,7 +69,7 @@ class tst_Windows : public QObject
 
 private slots:
     void initTestCase() { start(); }
-    void cleanup();
+    void cleanup() { closeAll(); }
 
     void calculate_data();
     void calculate();
@@ -84,19 +84,6 @@ private slots:
     void rootSignsAfterTheFirstPress();
     void copyWorkedSolution();
 };
-
-void tst_Windows::cleanup()
-{
-    // Closing the splash shows the menu, so the menu goes last.
-    QList<Form*> open{formInstance<frmSplash>()};
-    for (const CalculatorWindow& window : calculatorWindows)
-        open << window.instance();
-    for (Form* form : open << formInstance<frmMenu>()) {
-        if (form)
-            form->close();
-    }
-    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
-}
 
 void tst_Windows::calculate_data()
 {
