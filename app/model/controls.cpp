@@ -93,9 +93,13 @@ bool paintWholeLines(QLabel* label)
     const Qt::Alignment across = label->alignment() & Qt::AlignHorizontal_Mask;
     const QStringList lines = wholeLines(label, caption);
     for (qsizetype i = 0; i < lines.size(); ++i) {
+        // The blank a line broke at does not count in its alignment.
+        QString text = lines[i];
+        while (text.endsWith(u' '))
+            text.chop(1);
         const QRect line(area.left(), area.top() + int(i) * height, area.width(), height);
         label->style()->drawItemText(&painter, line, int(across | Qt::AlignTop), label->palette(),
-                                     label->isEnabled(), lines[i].trimmed(), label->foregroundRole());
+                                     label->isEnabled(), text, label->foregroundRole());
     }
     return true;
 }
