@@ -58,7 +58,7 @@ void captionRows()
 // The dialog font's bitmap, as the windows draw it at 1x.
 QFont bitmapFont()
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
+    QFont font(QStringLiteral("Tessaro Dialog"));
     font.setPixelSize(11);
     return font;
 }
@@ -184,7 +184,7 @@ void tst_HighDensity::textIsTheLargeBitmapText()
     QFETCH(QString, caption);
 
     const QFont bitmap = bitmapFont();
-    QCOMPARE(QFontInfo(bitmap).family(), QStringLiteral("MS Sans Serif"));
+    QCOMPARE(QFontInfo(bitmap).family(), QStringLiteral("Tessaro Dialog"));
     QCOMPARE(QFontInfo(bitmap).pixelSize(), 13); // the strike the windows use at 1x
     const QImage small = drawnText(bitmap, caption, 1);
     const QImage large = drawnText(QApplication::font(), caption, 2);

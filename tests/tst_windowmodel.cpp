@@ -109,10 +109,10 @@ void tst_WindowModel::autoSizeLineFitsItsCaption()
 void tst_WindowModel::dialogFont()
 {
     const QFont font = QApplication::font();
-    QCOMPARE(font.family(), "MS Sans Serif");
+    QCOMPARE(font.family(), "Tessaro Dialog");
     QCOMPARE(font.pixelSize(), 11);
     frmsquare* form = &showForm<frmsquare>();
-    QCOMPARE(control(form, "Lenth")->font().family(), "MS Sans Serif");
+    QCOMPARE(control(form, "Lenth")->font().family(), "Tessaro Dialog");
 }
 
 void tst_WindowModel::copyWorkedSolution()
