@@ -3,12 +3,16 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test pictures install package clean fuzz test-sanitize bench screenshots
+.PHONY: all deps configure build run test pictures install uninstall package package-check clean fuzz test-sanitize bench screenshots
 
 all: build
 
+# What `deps` installs: what building and running need, and what the tests
+# or the package need when a goal on the command line asks for them.
+DEPS = run $(if $(filter test test-sanitize fuzz bench,$(MAKECMDGOALS)),test) \
+  $(if $(filter package package-check,$(MAKECMDGOALS)),package)
 deps:
-	@tools/install-deps.sh
+	@tools/install-deps.sh $(DEPS)
 
 configure:
 	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
@@ -64,12 +68,28 @@ pictures: build
 screenshots: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/tools/screenshots/tessaro-screenshots docs/screenshots menu cylinder
 
+# The program (stripped), its desktop entry, AppStream metadata, icons and
+# manual page under PREFIX, inside DESTDIR if given; `make uninstall` removes
+# exactly the files the last install put in place.
+PREFIX ?= /usr/local
 install: build
-	cmake --install $(BUILD_DIR)
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)" --strip
 
-# A Debian package in build/: tessaro_<version>_<arch>.deb
-package: deps build
-	cd $(BUILD_DIR) && cpack -G DEB
+uninstall:
+	@test -f $(BUILD_DIR)/install_manifest.txt || { echo "nothing installed from $(BUILD_DIR)"; exit 1; }
+	xargs -d '\n' rm -vf -- < $(BUILD_DIR)/install_manifest.txt
+	rm -f $(BUILD_DIR)/install_manifest.txt
+
+# The Debian package, built by dpkg-buildpackage from a copy of the source
+# tree: build/tessaro_<version>_<arch>.deb and its -dbgsym package.
+package: deps
+	@packaging/build-deb.sh $(BUILD_DIR)
+
+# Builds the package twice in two folders and checks that both builds are
+# the same byte for byte, then runs lintian, appstreamcli and
+# desktop-file-validate on it; any finding fails.
+package-check: deps
+	@packaging/check-deb.sh $(BUILD_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -53,7 +53,7 @@ void setupApplication()
     initResources();
     QAccessible::installFactory(accessibleImageBox);
     QApplication::setApplicationName(QStringLiteral("Tessaro"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.tessaro.Tessaro"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.tessaro.tessaro"));
     // Every window has the 32-pixel cube; the other sizes let a taskbar or
     // a task switcher show a crisp one of its own size.
     QIcon icon(QStringLiteral(":/icon.png"));
