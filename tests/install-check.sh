@@ -1,8 +1,8 @@
 #!/bin/sh
 # Installs the built program into a scratch directory, as `make install`
 # would into /usr, and checks that a Linux desktop finds everything it needs:
-# the program, its manual page, a valid desktop entry, valid AppStream metadata and the icon
-# at every hicolor size the entry's Icon= names.
+# the program, its manual page, a valid desktop entry, valid AppStream
+# metadata and the icon at every hicolor size the entry's Icon= names.
 set -eu
 build="$1"
 root="$(mktemp -d)"
