@@ -8,7 +8,7 @@
 set -eu
 out="$(mkdir -p "$1" && cd "$1" && pwd)"
 here="$(cd "$(dirname "$0")" && pwd)"
-SOURCE_DATE_EPOCH="$(dpkg-parsechangelog -l "$here/../debian/changelog" -S Timestamp)"
+SOURCE_DATE_EPOCH="${SOURCE_DATE_EPOCH:-$(dpkg-parsechangelog -l "$here/../debian/changelog" -S Timestamp)}"
 export SOURCE_DATE_EPOCH
 root="$(mktemp -d)"
 trap 'rm -rf "$root"' EXIT
