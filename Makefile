@@ -70,15 +70,13 @@ screenshots: build
 
 # The program (stripped), its desktop entry, AppStream metadata, icons and
 # manual page under PREFIX, inside DESTDIR if given; `make uninstall` removes
-# exactly the files the last install put in place.
+# exactly the files and folders that installing put in place.
 PREFIX ?= /usr/local
 install: build
-	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)" --strip
+	@packaging/install.sh install $(BUILD_DIR) "$(PREFIX)" "$(if $(DESTDIR),$(abspath $(DESTDIR)))"
 
 uninstall:
-	@test -f $(BUILD_DIR)/install_manifest.txt || { echo "nothing installed from $(BUILD_DIR)"; exit 1; }
-	xargs -d '\n' rm -vf -- < $(BUILD_DIR)/install_manifest.txt
-	rm -f $(BUILD_DIR)/install_manifest.txt
+	@packaging/install.sh uninstall $(BUILD_DIR)
 
 # The Debian package, built by dpkg-buildpackage from a copy of the source
 # tree: build/tessaro_<version>_<arch>.deb and its -dbgsym package.
