@@ -8,15 +8,15 @@
 set -eu
 export LC_ALL=C
 build="$2"
-files="$build/install_manifest.txt"
-dirs="$build/install_dirs.txt"
+files="$build/installed_files.txt"
+dirs="$build/installed_dirs.txt"
 
 case "$1" in
 install)
-  root="${4:-}$3"
+  destdir="${4:-}"
+  root="$destdir$3"
   before="$(mktemp)"
-  made="$(mktemp)"
-  trap 'rm -f "$before" "$made"' EXIT
+  trap 'rm -f "$before"' EXIT
   # The folders there before: those under the root and the root's parents.
   {
     find "$root" -type d 2>/dev/null || true
@@ -24,17 +24,22 @@ install)
     while [ "$d" != / ]; do [ -d "$d" ] && echo "$d"; d="$(dirname "$d")"; done
     echo /
   } | sort -u > "$before"
-  [ ! -f "$dirs" ] || cp "$dirs" "$made"   # made by an earlier install
-  DESTDIR="${4:-}" cmake --install "$build" --prefix "$3" --strip
+  DESTDIR="$destdir" cmake --install "$build" --prefix "$3" --strip
+  # CMake's manifest names the files without DESTDIR. An earlier install's
+  # records are kept.
+  touch "$files" "$dirs"
+  sed "s|^|$destdir|" "$build/install_manifest.txt" | cat - "$files" | sort -u > "$files.new"
+  mv "$files.new" "$files"
   while IFS= read -r f; do
     d="$(dirname "$f")"
     while [ "$d" != / ]; do echo "$d"; d="$(dirname "$d")"; done
-  done < "$files" | sort -u | comm -23 - "$before" | cat - "$made" | sort -u > "$dirs" ;;
+  done < "$files" | sort -u | comm -23 - "$before" | cat - "$dirs" | sort -u > "$dirs.new"
+  mv "$dirs.new" "$dirs" ;;
 uninstall)
   [ -f "$files" ] || { echo "nothing installed from $build"; exit 1; }
   xargs -r -d '\n' rm -vf -- < "$files"
-  [ ! -f "$dirs" ] || sort -r "$dirs" | xargs -r -d '\n' rmdir -v --ignore-fail-on-non-empty --
-  rm -f "$files" "$dirs" ;;
+  sort -r "$dirs" | xargs -r -d '\n' rmdir -v --ignore-fail-on-non-empty --
+  rm -f "$files" "$dirs" "$build/install_manifest.txt" ;;
 *)
   echo "usage: $0 install BUILD_DIR PREFIX [DESTDIR] | uninstall BUILD_DIR" >&2
   exit 2 ;;
