@@ -25,10 +25,11 @@ install)
     echo /
   } | sort -u > "$before"
   DESTDIR="$destdir" cmake --install "$build" --prefix "$3" --strip
-  # CMake's manifest names the files without DESTDIR. An earlier install's
-  # records are kept.
+  # CMake's manifest names the files without DESTDIR, and its last line has
+  # no line end. An earlier install's records are kept.
   touch "$files" "$dirs"
-  sed "s|^|$destdir|" "$build/install_manifest.txt" | cat - "$files" | sort -u > "$files.new"
+  awk -v destdir="$destdir" '{ print destdir $0 }' "$build/install_manifest.txt" |
+    cat - "$files" | sort -u > "$files.new"
   mv "$files.new" "$files"
   while IFS= read -r f; do
     d="$(dirname "$f")"
@@ -38,7 +39,9 @@ install)
 uninstall)
   [ -f "$files" ] || { echo "nothing installed from $build"; exit 1; }
   xargs -r -d '\n' rm -vf -- < "$files"
-  sort -r "$dirs" | xargs -r -d '\n' rmdir -v --ignore-fail-on-non-empty --
+  sort -r "$dirs" | while IFS= read -r d; do
+    [ ! -d "$d" ] || rmdir -v --ignore-fail-on-non-empty -- "$d"
+  done
   rm -f "$files" "$dirs" "$build/install_manifest.txt" ;;
 *)
   echo "usage: $0 install BUILD_DIR PREFIX [DESTDIR] | uninstall BUILD_DIR" >&2
