@@ -11,8 +11,10 @@ set -eu
 run="g++ make cmake qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fontconfig fonts-dejavu-core"
 # The tests: clang and its run-time libraries build the number text fuzzer;
 # a virtual X server for the benchmarks; the desktop's own validators for
-# the installed layout; fontTools for the font table test.
-test="clang libclang-rt-dev xvfb xauth desktop-file-utils appstream python3-fonttools"
+# the installed layout; fontTools for the font table test (python3-munkres
+# settles fontTools' choice between it and SciPy, which would bring some
+# thirty packages more).
+test="clang libclang-rt-dev xvfb xauth desktop-file-utils appstream python3-munkres python3-fonttools"
 # The Debian package: debhelper and dpkg-dev build it, lintian and the
 # desktop validators check it.
 package="build-essential debhelper dpkg-dev lintian desktop-file-utils appstream"
