@@ -3,12 +3,16 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test pictures install package clean fuzz test-sanitize bench screenshots
+.PHONY: all deps configure build run test pictures install uninstall package package-check clean fuzz test-sanitize bench screenshots
 
 all: build
 
+# What `deps` installs: what building and running need, and what the tests
+# or the package need when a goal on the command line asks for them.
+DEPS = run $(if $(filter test test-sanitize fuzz bench,$(MAKECMDGOALS)),test) \
+  $(if $(filter package package-check,$(MAKECMDGOALS)),package)
 deps:
-	@tools/install-deps.sh
+	@tools/install-deps.sh $(DEPS)
 
 configure:
 	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
@@ -16,7 +20,9 @@ configure:
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: deps build
+# Builds the program alone, not the tests.
+run: deps configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target tessaro
 	./$(BUILD_DIR)/tessaro
 
 test: deps build
@@ -66,12 +72,26 @@ screenshots: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target tessaro-screenshots
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/tools/screenshots/tessaro-screenshots docs/screenshots menu cylinder
 
+# The program (stripped), its desktop entry, AppStream metadata, icons and
+# manual page under PREFIX, inside DESTDIR if given; `make uninstall` removes
+# exactly the files and folders that installing put in place.
+PREFIX ?= /usr/local
 install: build
-	cmake --install $(BUILD_DIR)
+	@packaging/install.sh install $(BUILD_DIR) "$(PREFIX)" "$(if $(DESTDIR),$(abspath $(DESTDIR)))"
 
-# A Debian package in build/: tessaro_<version>_<arch>.deb
-package: deps build
-	cd $(BUILD_DIR) && cpack -G DEB
+uninstall:
+	@packaging/install.sh uninstall $(BUILD_DIR)
+
+# The Debian package, built by dpkg-buildpackage from a copy of the source
+# tree: build/tessaro_<version>_<arch>.deb and its -dbgsym package.
+package: deps
+	@packaging/build-deb.sh $(BUILD_DIR)
+
+# Builds the package twice in two folders and checks that both builds are
+# the same byte for byte, then runs lintian, appstreamcli and
+# desktop-file-validate on it; any finding fails.
+package-check: deps
+	@packaging/check-deb.sh $(BUILD_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR)

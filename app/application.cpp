@@ -29,7 +29,7 @@ static void followScreens()
         dense = dense || screen->devicePixelRatio() > 1;
     if (!dense)
         return;
-    static const QString pixels = fontFamily(QStringLiteral(":/fonts/ms_sans_serif_pixels.ttf"));
+    static const QString pixels = fontFamily(QStringLiteral(":/fonts/tessaro-dialog-pixels.ttf"));
     if (QApplication::font().family() == pixels)
         return;
     QFont font(pixels);
@@ -53,7 +53,7 @@ void setupApplication()
     initResources();
     QAccessible::installFactory(accessibleImageBox);
     QApplication::setApplicationName(QStringLiteral("Tessaro"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.tessaro.Tessaro"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.tessaro.tessaro"));
     // Every window has the 32-pixel cube; the other sizes let a taskbar or
     // a task switcher show a crisp one of its own size.
     QIcon icon(QStringLiteral(":/icon.png"));
@@ -68,7 +68,7 @@ void setupApplication()
 
     // The 8-point dialog font the windows were laid out for, at 96 dots per
     // inch: 11 pixels, drawn from the font's 13-pixel bitmap strike.
-    QFont font(fontFamily(QStringLiteral(":/fonts/ms_sans_serif.ttf")));
+    QFont font(fontFamily(QStringLiteral(":/fonts/tessaro-dialog.ttf")));
     font.setPixelSize(11);
     font.setStyleHint(QFont::SansSerif);
     QApplication::setFont(font);

@@ -1,8 +1,8 @@
 #!/bin/sh
 # Installs the built program into a scratch directory, as `make install`
 # would into /usr, and checks that a Linux desktop finds everything it needs:
-# the program, a valid desktop entry, valid AppStream metadata and the icon
-# at every hicolor size the entry's Icon= names.
+# the program, its manual page, a valid desktop entry, valid AppStream
+# metadata and the icon at every hicolor size the entry's Icon= names.
 set -eu
 build="$1"
 root="$(mktemp -d)"
@@ -10,9 +10,10 @@ trap 'rm -rf "$root"' EXIT
 
 DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null
 share="$root/usr/share"
-id=io.tessaro.Tessaro
+id=io.tessaro.tessaro
 
 test -x "$root/usr/bin/tessaro" || { echo "no program in /usr/bin"; exit 1; }
+test -s "$root/usr/share/man/man1/tessaro.1" || { echo "no manual page"; exit 1; }
 desktop-file-validate "$share/applications/$id.desktop"
 appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml"
 

@@ -13,7 +13,7 @@ so the same text gives the same glyphs.
 
 Tessaro's window font is a bitmap-only font; its outline form draws the
 window text on high-density screens. Only needed to regenerate
-resources/fonts/ms_sans_serif_pixels.ttf, not to build or test Tessaro.
+resources/fonts/tessaro-dialog-pixels.ttf, not to build or test Tessaro.
 Needs fontTools (Debian: apt-get install python3-fonttools).
 """
 
@@ -144,7 +144,7 @@ def main():
     parser.add_argument("input")
     parser.add_argument("output")
     parser.add_argument("--ppem", type=int, default=13)
-    parser.add_argument("--family", default="MS Sans Serif Pixels")
+    parser.add_argument("--family", default="Tessaro Dialog Pixels")
     args = parser.parse_args()
 
     font = TTFont(args.input, recalcTimestamp=False)
