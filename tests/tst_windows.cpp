@@ -215,21 +215,40 @@ void tst_Windows::eachWindow()
         QCOMPARE(QAccessible::queryAccessibleInterface(entry.box)->text(QAccessible::Name), entry.label);
     }
 
-    // The keyboard alone: type the example into the box that has the focus,
-    // Tab to the next box, and Space on "Calculate".
-    // The boxes come in the order of their tabIndex.
-    const QStringList example = QString::fromLatin1(window.example).split(u' ');
-    for (qsizetype i = 0; i < example.size(); ++i) {
-        while (!qobject_cast<QLineEdit*>(QApplication::focusWidget()))
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), entries[i].box);
-        QTest::keyClicks(QApplication::focusWidget(), example[i]);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    // The keyboard alone: Tab visits the controls in the order of their
+    // tabIndex (of a group of options only the selected one); type the
+    // example into the boxes on the way, then Space on "Calculate".
+    QList<QWidget*> order;
+    for (QWidget* control : form->findChildren<QWidget*>()) {
+        auto* option = qobject_cast<QRadioButton*>(control);
+        if (control->property("tabIndex").isValid() && (control->focusPolicy() & Qt::TabFocus)
+            && control->isEnabled() && (!option || option->isChecked()))
+            order << control;
     }
+    std::stable_sort(order.begin(), order.end(), [](QWidget* a, QWidget* b) {
+        return a->property("tabIndex").toInt() < b->property("tabIndex").toInt();
+    });
+    const QStringList example = QString::fromLatin1(window.example).split(u' ');
+    qsizetype typed = 0;
+    for (QWidget* control : order) {
+        QCOMPARE(QApplication::focusWidget(), control);
+        if (qobject_cast<QLineEdit*>(control) && typed < example.size())
+            QTest::keyClicks(control, example[typed++]);
+        QTest::keyClick(control, Qt::Key_Tab);
+    }
+    QCOMPARE(QApplication::focusWidget(), order.first());
     QPushButton* calculate = calculateButton(*form);
     while (QApplication::focusWidget() != calculate)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QTest::keyClick(calculate, Qt::Key_Space);
+
+    // On a high-density screen text is drawn with the pixels of the
+    // ordinary one, each a crisp block of device pixels.
+    const QImage caption = ink(calculate->grab().toImage().copy(QRect(QPoint(2, 2), (calculate->size() - QSize(4, 4)) * ratio(form))));
+    for (int y = 0; y < caption.height(); ++y) {
+        for (int x = 0; x < caption.width(); ++x)
+            QVERIFY(caption.pixel(x, y) == caption.pixel(x - x % int(ratio(form)), y - y % int(ratio(form))));
+    }
 
     // A screen reader is told the result of each frame: its last line.
     QHash<QWidget*, QString> results;
@@ -367,6 +386,7 @@ void tst_Windows::captionsFit()
                 QVERIFY(qAbs(arrow.top() + arrow.bottom() + 1 - shown.height()) <= ratio(form));
                 QVERIFY(mark.pixel(0, 0) == 0xff000000u && mark.pixel(0, mark.height() - 1) != 0xff000000u);
                 QCOMPARE(mark, mark.mirrored(true, false));
+                QCOMPARE(mark.height() * 2, mark.width() + int(ratio(form)));
             }
         }
     }
