@@ -1,7 +1,5 @@
 #include "app/windowtable.h"
 
-#include <algorithm>
-
 #include "figures/coordinate/frmgrid.h"
 #include "figures/coordinate/frmpryther.h"
 #include "figures/plane/frmcircle.h"
@@ -51,8 +49,9 @@ const std::array<CalculatorWindow, 12> calculatorWindows = {
 
 const CalculatorWindow& calculatorWindow(QStringView picture)
 {
-    const auto* found = std::find_if(calculatorWindows.begin(), calculatorWindows.end(),
-                                     [picture](const CalculatorWindow& w) { return picture == QLatin1String(w.picture); });
-    Q_ASSERT(found != calculatorWindows.end());
-    return *found;
+    for (const CalculatorWindow& window : calculatorWindows) {
+        if (picture == QLatin1String(window.picture))
+            return window;
+    }
+    qFatal("no calculator window for the picture %s", qPrintable(picture.toString()));
 }
