@@ -22,8 +22,7 @@ template <class T = QWidget> T* control(const QWidget* form, const QString& name
     return widget;
 }
 
-// Sets the application up as the program does, quietly: the offscreen
-// platform warns on every raise of a window.
+// Sets the application up as the program does, without the offscreen platform's warnings.
 void start();
 
 // Replaces the text of a box key by key.
@@ -31,26 +30,21 @@ void type(QLineEdit* box, const QString& text);
 // A left click in the middle of a control.
 void click(QWidget* control);
 
-// Closes every window: the splash first (it shows the menu), then the
-// calculators, then the menu; and waits until they are gone.
+// Closes every window (the splash first: it shows the menu) and waits until they are gone.
 void closeAll();
 
-// Opens a window of the table from its menu picture's handler and waits
-// until it is active.
+// Opens a window of the table and waits until it is active.
 Form& open(const CalculatorWindow& window);
-// Types the entries ("box=text") into the window's boxes; "list=2" picks
-// the third item of a list.
+// Types the entries ("box=text") into the boxes; "list=2" picks a list's third item.
 void enter(Form& form, const QStringList& entries);
 // Types the window's worked example and presses "Calculate".
 void calculateExample(Form& form, const CalculatorWindow& window);
 QPushButton* calculateButton(const Form& form);
 
-// The captions of the window's step lines in reading order, every blank
-// shown as a middle dot so that rows can count them.
+// The step lines' captions in reading order, each blank a middle dot that rows can count.
 QStringList lines(const Form& form);
 
-// Runs the action; every modal message box it opens is read ("title: text")
-// and closed with OK.
+// Runs the action; each message box it opens is read ("title: text") and closed with OK.
 QStringList messageBoxes(const std::function<void()>& action);
 
 // Where an image holds ink (text drawn dark on a light ground, darker than

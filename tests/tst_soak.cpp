@@ -24,9 +24,7 @@ namespace {
 
 int setting(const char* name, int fallback)
 {
-    bool ok = false;
-    const int value = qEnvironmentVariableIntValue(name, &ok);
-    return ok ? value : fallback;
+    return qEnvironmentVariableIsSet(name) ? qEnvironmentVariableIntValue(name) : fallback;
 }
 
 // Digits, signs, points, exponents and blanks in every mix, numbers of

@@ -133,8 +133,6 @@ void tst_Windows::calculate_data()
     press("sphere, four thirds of pi as stored", "Sphere", {}, {"Radius=406.8"},
           {"4/3pi*·406.8·³", "4/3pi*·67319802.432", "·281140958.916519", "4pi*·406.8·²",
            "4pi*·165486.24", "·2078507.1744"});
-    press("sphere, cube overflows", "Sphere", {}, {"Radius=1e120"},
-          {"4/3pi*·1E+120·³", "", "", "", "", ""}, Overflow);
     press("square pyramid", "Pyramid", {}, {"SLnght=5", "Lnght=4", "Hght=3"},
           {"1/3*·4·²*·3", "1/3*·16*·3", "·15.84", "2*·4*·5+·4·²", "2*·4*·5+·16", "·40+·16", "·56"});
     press("square pyramid, side term overflows", "Pyramid", {}, {"SLnght=1e308", "Lnght=-1", "Hght=1"},
@@ -427,14 +425,11 @@ void tst_Windows::wholeLines_data()
     QTest::addColumn<QString>("shown");
     QTest::newRow("converter result") << "menu" << QStringList{"MTextBox=1234.56789", "MCombo2=3"} << "MResult"
                                       << "0.001234…";
-    QTest::newRow("converter arithmetic") << "menu" << QStringList{"MTextBox=1234.56789", "MCombo2=3"} << "mMath"
-                                          << " 1234.56789…";
     QTest::newRow("circle, large") << "circ" << QStringList{"Radius=123456789"} << "DispArea2"
                                    << "pi* 1.524157875019…";
     QTest::newRow("circle, whole") << "circ" << QStringList{"Radius=5"} << "DispArea3" << " 78.5";
     QTest::newRow("cone, large") << "Cone" << QStringList{"Hgt=-98765.4321", "Radius=-1.23456789012345e15"}
                                  << "DispVol2" << "1/3pi* 1.52415787532387E+3…";
-    QTest::newRow("menu caption") << "menu" << QStringList{} << "Label11" << " Distance and…";
     QTest::newRow("theorem caption") << "Therom" << QStringList{} << "Label3" << "Pythagorean…";
 }
 
