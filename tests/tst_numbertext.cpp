@@ -55,6 +55,7 @@ void tst_NumberText::valueOfText_data()
     QTest::newRow("long whole number") << QString(400, u'9') << inf;
     QTest::newRow("too small") << "1e-999" << 0.0;
     QTest::newRow("zeros then digits, too small") << "0.000001e-999" << 0.0;
+    QTest::newRow("2,000 zeros then a digit, too small") << "0." + QString(2000, u'0') + "1e-100" << 0.0;
     QTest::newRow("largest double") << "1.7976931348623157e308" << std::numeric_limits<double>::max();
     QTest::newRow("subnormal") << "4.9406564584124654e-324" << std::numeric_limits<double>::denorm_min();
     QTest::newRow("100,000 zeros, then a digit") << QString(100000, u'0') + "5" << 5.0;
