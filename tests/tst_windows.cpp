@@ -303,6 +303,9 @@ void tst_Windows::theoremOptions()
     control(&form, "Command1")->setFocus();
     key(Qt::Key_Tab);
     solvesFor("C");
+    key(Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), control(&form, "Command1"));
+    key(Qt::Key_Tab);
     for (const auto& [arrow, side] : {std::pair{Qt::Key_Up, "B"}, {Qt::Key_Left, "A"}, {Qt::Key_Up, "C"},
                                       {Qt::Key_Down, "A"}, {Qt::Key_Right, "B"}}) {
         key(arrow);

@@ -66,16 +66,6 @@ int textTop(const QLineEdit* box)
     return text.y() + (text.height() - box->fontMetrics().height() + 1) / 2;
 }
 
-// The option buttons of the same container, in the order of the Tab key.
-QList<QRadioButton*> optionGroup(const QRadioButton* option)
-{
-    QList<QRadioButton*> group = option->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
-    std::stable_sort(group.begin(), group.end(), [](const QWidget* a, const QWidget* b) {
-        return a->property("tabIndex").toInt() < b->property("tabIndex").toInt();
-    });
-    return group;
-}
-
 } // namespace
 
 Form::Form(QWidget* parent)
@@ -156,12 +146,13 @@ void Form::applyDefinition()
     for (qsizetype i = 1; i < m_tabOrder.size(); ++i)
         setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
 
-    for (StepLine* line : findChildren<StepLine*>())
+    const QList<StepLine*> lines = findChildren<StepLine*>();
+    for (StepLine* line : lines)
         connect(line, &StepLine::written, this, [this, line] {
             for (QList<StepLine*>* run : std::as_const(m_runs))
                 *run << line;
         });
-    if (!findChildren<StepLine*>().isEmpty())
+    if (!lines.isEmpty())
         addCopyWorkedSolution();
 
     placeOnScreen();
@@ -337,16 +328,22 @@ bool Form::eventFilter(QObject* watched, QEvent* event)
 // select round the group, and so run the option's Click.
 bool Form::optionEvent(QRadioButton* option, QEvent* event)
 {
-    const QList<QRadioButton*> group = optionGroup(option);
+    if (event->type() != QEvent::FocusIn && event->type() != QEvent::KeyPress)
+        return false;
+    QList<QRadioButton*> group;
+    for (QWidget* control : std::as_const(m_tabOrder)) {
+        auto* other = qobject_cast<QRadioButton*>(control);
+        if (other && other->parentWidget() == option->parentWidget())
+            group << other;
+    }
     const auto selected = std::find_if(group.begin(), group.end(), [](const QRadioButton* o) { return o->isChecked(); });
-    if (event->type() == QEvent::FocusIn && selected != group.end() && *selected != option) {
+    if (event->type() == QEvent::FocusIn) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+        if (selected != group.end() && *selected != option
+            && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason))
             (*selected)->setFocus(reason);
         return false;
     }
-    if (event->type() != QEvent::KeyPress)
-        return false;
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
         const bool forward = key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier);
