@@ -134,6 +134,8 @@ void StepLine::fitCaption()
 {
     const QFontMetrics metrics = fontMetrics();
     resize(metrics.horizontalAdvance(text()), metrics.height());
+    if (!parentWidget())
+        return;
     // A line longer than its frame is cut at the frame's border, never
     // painted over it.
     const QRect inside = parentWidget()->rect().adjusted(1, 1, -1, -1).translated(-pos());
