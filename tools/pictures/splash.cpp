@@ -39,8 +39,9 @@ void drawTextLine(QPainter& p, const QFont& font, Qt::Alignment side, qreal x, q
     drawLettering(p, font, QPointF(std::round(origin), std::round(baseline)), text, colour);
 }
 
-} // namespace
-
+// The splash picture's background alone: the ray-traced scene of the five
+// solids on their mirroring floor, rendered at scale times the resolution
+// rather than scaled up, with that device pixel ratio.
 QImage drawSplashScene(int scale)
 {
     QImage image = renderSolidsScene(kWidth * scale, kHeight * scale, std::max(1, kSamplesPerAxis / scale));
@@ -48,13 +49,11 @@ QImage drawSplashScene(int scale)
     return image;
 }
 
-QImage drawSplash(int scale)
-{
-    QImage image = drawSplashScene(scale);
-    drawSplashText(image);
-    return image;
-}
-
+// The lettering over the splash picture's background: the prompt at the top
+// left, the program's name at the top right and the two credit lines along
+// the bottom, all inside the part that the window shows. It is laid out in
+// the pixels of the scale-1 picture and drawn at the image's device pixel
+// ratio, so a larger picture gets the same composition in finer detail.
 void drawSplashText(QImage& image)
 {
     QPainter p(&image);
@@ -78,4 +77,13 @@ void drawSplashText(QImage& image)
     const qreal baseline = kShownHeight - kMargin - QFontMetricsF(credit).descent();
     drawTextLine(p, credit, Qt::AlignLeft, kMargin, baseline, QStringLiteral("Version 1.0"), kCreditGrey);
     drawTextLine(p, credit, Qt::AlignRight, right, baseline, QStringLiteral("Geometry, step by step"), kCreditGrey);
+}
+
+} // namespace
+
+QImage drawSplash(int scale)
+{
+    QImage image = drawSplashScene(scale);
+    drawSplashText(image);
+    return image;
 }
