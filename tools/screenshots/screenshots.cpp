@@ -42,7 +42,7 @@ Form& calculated(const CalculatorWindow& window)
     const QList<Form::Entry> entries = form.entries();
     for (qsizetype i = 0; i < example.size() && i < entries.size(); ++i)
         entries[i].box->setText(example[i]);
-    // Pressed, as a pupil presses it: the button has the focus, no box shows a caret.
+    // Pressed, as a pupil presses it: the button has the focus.
     auto* calculate = form.findChild<QPushButton*>();
     calculate->click();
     calculate->setFocus();
@@ -64,6 +64,20 @@ int main(int argc, char* argv[])
     directory.mkpath(QStringLiteral("."));
     const QStringList names = arguments.mid(1);
 
+    // A calculator window is named after the menu picture that opens it, in
+    // lower case: "square", "trape", "cylinder", ...
+    const auto nameOf = [](const CalculatorWindow& window) { return QString::fromLatin1(window.picture).toLower(); };
+    QStringList known{QStringLiteral("splash"), QStringLiteral("menu")};
+    for (const CalculatorWindow& window : calculatorWindows)
+        known << nameOf(window);
+    for (const QString& name : names) {
+        if (!known.contains(name)) {
+            std::fprintf(stderr, "no window named %s; the names are: %s\n", qPrintable(name),
+                         qPrintable(known.join(u' ')));
+            return 2;
+        }
+    }
+
     const auto wanted = [&names](const QString& name) { return names.isEmpty() || names.contains(name); };
     bool ok = true;
     if (wanted(QStringLiteral("splash")))
@@ -71,10 +85,8 @@ int main(int argc, char* argv[])
     if (wanted(QStringLiteral("menu")))
         ok = save(showForm<frmMenu>(), directory, QStringLiteral("menu")) && ok;
     for (const CalculatorWindow& window : calculatorWindows) {
-        // Named after the window's picture file, e.g. "cylinder".
-        const QString name = QString::fromLatin1(window.picture).toLower();
-        if (wanted(name))
-            ok = save(calculated(window), directory, name) && ok;
+        if (wanted(nameOf(window)))
+            ok = save(calculated(window), directory, nameOf(window)) && ok;
     }
     return ok ? 0 : 1;
 }
