@@ -82,9 +82,7 @@ void tst_Soak::initTestCase()
 
 void tst_Soak::calculate()
 {
-    const QStringList known = {"Tessaro: Overflow: a result is too large to calculate.",
-                               "Tessaro: Invalid calculation: square root of a negative number.",
-                               "Invalid Entry: Error: A + B Cannot be greater than C"};
+    const QStringList known = {Overflow, NegativeRoot, InvalidEntry};
     const int presses = setting("TESSARO_SOAK_PRESSES", 1500);
     for (const CalculatorWindow& window : calculatorWindows)
         window.show();
