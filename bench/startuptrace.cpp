@@ -1,36 +1,22 @@
 // Linked into the start-up benchmark's build of the program, beside the
 // program's own main(): when the application object comes into being it
-// starts watching the windows. It prints the monotonic clock (the one the
-// benchmark reads before it starts the process) when the splash is first
+// starts watching the windows. It prints the clock when the splash is first
 // exposed, clicks the splash as a user would, prints the clock when the menu
-// is first exposed and ends the program.
+// is first exposed, then opens all twelve calculator windows, prints the
+// resident memory once they are all on the screen and ends the program.
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QSet>
 #include <QTimer>
-#include <QWindow>
 
-#include <chrono>
-#include <cstdio>
-
-#include "app/model/form.h"
 #include "app/frmmenu.h"
 #include "app/frmsplash.h"
+#include "app/model/form.h"
+#include "app/windowtable.h"
+#include "trace.h"
 
 namespace {
-
-void stamp(const char* event)
-{
-    const auto now = std::chrono::steady_clock::now().time_since_epoch();
-    const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(now).count();
-    std::printf("%s %lld\n", event, static_cast<long long>(ns));
-    std::fflush(stdout);
-}
-
-bool isWindowOf(QObject* window, QWidget* form)
-{
-    return form && form->windowHandle() == window;
-}
 
 class StartupTrace : public QObject
 {
@@ -40,22 +26,35 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() != QEvent::Expose || !static_cast<QWindow*>(watched)->isExposed())
+        QWindow* window = trace::exposed(watched, event);
+        if (!window)
             return false;
-        if (!m_splashSeen && isWindowOf(watched, formInstance<frmSplash>())) {
+        if (!m_splashSeen && isWindowOf(window, formInstance<frmSplash>())) {
             m_splashSeen = true;
-            stamp("splash-exposed");
+            trace::stamp("window-exposed");
             // Once the expose is handled and the splash painted, a click on it.
             QTimer::singleShot(0, this, &StartupTrace::clickSplash);
-        } else if (m_clicked && !m_menuSeen && isWindowOf(watched, formInstance<frmMenu>())) {
+        } else if (m_clicked && !m_menuSeen && isWindowOf(window, formInstance<frmMenu>())) {
             m_menuSeen = true;
-            stamp("menu-exposed");
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            trace::stamp("menu-exposed");
+            QTimer::singleShot(0, this, &StartupTrace::openAll);
+        } else if (m_menuSeen && !m_calculators.isEmpty()) {
+            m_calculators.remove(window);
+            if (m_calculators.isEmpty())
+                QTimer::singleShot(0, qApp, [] {
+                    trace::residentMemory();
+                    QCoreApplication::quit();
+                });
         }
         return false;
     }
 
 private:
+    static bool isWindowOf(const QWindow* window, QWidget* form)
+    {
+        return form && form->windowHandle() == window;
+    }
+
     void clickSplash()
     {
         QWidget* splash = formInstance<frmSplash>();
@@ -65,15 +64,25 @@ private:
                           Qt::NoModifier);
         QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton,
                             Qt::NoModifier);
-        stamp("click");
+        trace::stamp("click");
         m_clicked = true;
         QCoreApplication::sendEvent(splash, &press);
         QCoreApplication::sendEvent(splash, &release);
     }
 
+    void openAll()
+    {
+        for (const CalculatorWindow& calculator : calculatorWindows) {
+            Form& form = calculator.show();
+            m_calculators.insert(form.windowHandle());
+        }
+    }
+
     bool m_splashSeen = false;
     bool m_clicked = false;
     bool m_menuSeen = false;
+    // The calculator windows not yet on the screen.
+    QSet<QWindow*> m_calculators;
 };
 
 void startTracing()
