@@ -7,6 +7,8 @@
 #include <QIcon>
 #include <QPalette>
 #include <QScreen>
+#include <QTimer>
+#include <QWindow>
 
 #include "app/model/controls.h"
 #include "app/model/style.h"
@@ -54,17 +56,26 @@ void setupApplication()
     QAccessible::installFactory(accessibleImageBox);
     QApplication::setApplicationName(QStringLiteral("Tessaro"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.tessaro.tessaro"));
+
+    // The same look on every desktop, dark themes included.
+    auto* style = new TessaroStyle;
+    QApplication::setStyle(style);
+    QApplication::setPalette(style->standardPalette());
+}
+
+void finishSetup()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+
     // Every window has the 32-pixel cube; the other sizes let a taskbar or
     // a task switcher show a crisp one of its own size.
     QIcon icon(QStringLiteral(":/icon.png"));
     for (int size : {16, 22, 24, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/tessaro-%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
-
-    // The same look on every desktop, dark themes included.
-    auto* style = new TessaroStyle;
-    QApplication::setStyle(style);
-    QApplication::setPalette(style->standardPalette());
 
     // The 8-point dialog font the windows were laid out for, at 96 dots per
     // inch: 11 pixels, drawn from the font's 13-pixel bitmap strike.
@@ -87,4 +98,42 @@ void setupApplication()
     });
     for (QScreen* screen : QGuiApplication::screens())
         watchScreen(screen);
+}
+
+namespace {
+
+// Watches a window for its first exposure; then posts the action, so that it
+// runs once the window is painted, and goes.
+class AfterShown : public QObject
+{
+public:
+    AfterShown(QWindow* window, void (*action)())
+        : QObject(window)
+        , m_action(action)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+            QTimer::singleShot(0, qApp, m_action);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    void (*m_action)();
+};
+
+} // namespace
+
+void afterShown(QWidget* window, void (*action)())
+{
+    if (window->windowHandle() && window->windowHandle()->isExposed())
+        QTimer::singleShot(0, qApp, action);
+    else
+        new AfterShown(window->windowHandle(), action);
 }

@@ -1,6 +1,19 @@
 #pragma once
 
-// Gives the application its name, icon, style, fixed light palette and
-// dialog font, so that every window looks as its definition intends on any
-// desktop. Called once, before the first window is built.
+class QWidget;
+
+// Start-up comes in two steps, so that the splash is on the screen as soon
+// as it can be. The first gives the application its name, style and fixed
+// light palette, the same on any desktop: all that the splash needs. Called
+// once, before the first window is built.
 void setupApplication();
+
+// The second gives the application its window icon and the dialog font the
+// windows were laid out for. It is done once; a later call does nothing.
+// The program does it as soon as the splash is on the screen, and at the
+// latest before the splash hands over to the menu.
+void finishSetup();
+
+// Runs the action once the window has first come on the screen and been
+// painted, when the program has nothing else to do.
+void afterShown(QWidget* window, void (*action)());

@@ -1,5 +1,6 @@
 #include "app/frmsplash.h"
 
+#include "app/application.h"
 #include "app/frmmenu.h"
 
 frmSplash::frmSplash(QWidget* parent)
@@ -26,5 +27,6 @@ void frmSplash::Form_KeyPress(int keyAscii)
 
 void frmSplash::Form_QueryUnload()
 {
+    finishSetup();
     showForm<frmMenu>();
 }

@@ -8,6 +8,6 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     setupApplication();
-    showForm<frmSplash>();
+    afterShown(&showForm<frmSplash>(), finishSetup);
     return app.exec();
 }

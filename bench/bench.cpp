@@ -135,6 +135,7 @@ private slots:
     void initTestCase()
     {
         setupApplication();
+        finishSetup();
         passOn = qInstallMessageHandler(quietPlatform);
     }
     void numberText_data();

@@ -18,9 +18,11 @@ namespace {
 QtMessageHandler passOn = nullptr;
 }
 
-void start()
+void start(Setup setup)
 {
     setupApplication();
+    if (setup == Setup::Whole)
+        finishSetup();
     passOn = qInstallMessageHandler([](QtMsgType kind, const QMessageLogContext& context, const QString& text) {
         if (!text.startsWith(QLatin1String("This plugin does not support")))
             passOn(kind, context, text);

@@ -27,8 +27,10 @@ template <class T = QWidget> T* control(const QWidget* form, const QString& name
     return widget;
 }
 
-// Sets the application up as the program does, without the offscreen platform's warnings.
-void start();
+// Sets the application up as the program does, without the offscreen
+// platform's warnings: wholly, or only as far as the splash needs.
+enum class Setup { Whole, ForSplash };
+void start(Setup setup = Setup::Whole);
 
 // Replaces the text of a box key by key.
 void type(QLineEdit* box, const QString& text);

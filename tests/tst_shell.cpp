@@ -14,6 +14,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "app/application.h"
 #include "app/frmmenu.h"
 #include "app/frmsplash.h"
 #include "app/model/controls.h"
@@ -26,9 +27,11 @@ class tst_Shell : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { start(); }
+    void initTestCase() { start(Setup::ForSplash); }
+    void init();
     void cleanup() { closeAll(); }
 
+    void setupFinishesBeforeTheMenu();
     void leavingTheSplash_data();
     void leavingTheSplash();
     void picturesOpenTheirWindows();
@@ -48,6 +51,36 @@ frmMenu& tst_Shell::menu()
     if (!QTest::qWaitForWindowActive(&menu))
         qWarning("the menu did not become active");
     return menu;
+}
+
+// The set-up finishes once the splash is on the screen; the first test sees
+// it happen, every other one begins with it done.
+void tst_Shell::init()
+{
+    if (QTest::currentTestFunction() != QByteArrayView("setupFinishesBeforeTheMenu"))
+        finishSetup();
+}
+
+// The icon and the dialog font come once the splash is shown, and a click
+// on the splash before then cannot bring up a menu without them.
+void tst_Shell::setupFinishesBeforeTheMenu()
+{
+    if (!QApplication::windowIcon().isNull())
+        QSKIP("the set-up has finished already");
+    static int runs = 0;
+    frmSplash* splash = &showForm<frmSplash>();
+    afterShown(splash, [] { ++runs; });
+    QCOMPARE(runs, 0);
+    QVERIFY(QTest::qWaitForWindowExposed(splash));
+    QTRY_COMPARE(runs, 1);
+
+    const QFont before = QApplication::font();
+    QTest::mouseClick(splash, Qt::LeftButton);
+    QVERIFY(formInstance<frmMenu>());
+    QVERIFY(formInstance<frmMenu>()->font() != before);
+    QVERIFY(!formInstance<frmMenu>()->windowIcon().isNull());
+    QTest::qWait(20);
+    QCOMPARE(runs, 1);
 }
 
 void tst_Shell::leavingTheSplash_data()

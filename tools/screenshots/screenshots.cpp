@@ -55,6 +55,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     setupApplication();
+    finishSetup();
     const QStringList arguments = QApplication::arguments().mid(1);
     if (arguments.isEmpty()) {
         std::fprintf(stderr, "usage: tessaro-screenshots <directory> [name...]\n");
