@@ -25,26 +25,35 @@ template <class F> Form* instance()
     return formInstance<F>();
 }
 
-template <class F> constexpr CalculatorWindow window(const char* picture, const char* example)
+template <class F> std::unique_ptr<Form> build()
 {
-    return {&F::staticMetaObject, picture, show<F>, instance<F>, example};
+    auto form = std::make_unique<F>();
+    form->setMessageBoxesShown(false);
+    form->load();
+    return form;
+}
+
+template <class F>
+constexpr CalculatorWindow window(const char* name, const char* picture, const char* example)
+{
+    return {name, &F::staticMetaObject, picture, show<F>, instance<F>, build<F>, example};
 }
 
 } // namespace
 
 const std::array<CalculatorWindow, 12> calculatorWindows = {
-    window<frmsquare>("square", "5 3"),
-    window<FrmTriangle>("Triangle", "4 6 3 4 5"),
-    window<FrmTrapezoid>("trape", "4 3 4 5 6 5 3"),
-    window<FrmParallelogram>("para", "5 2 3"),
-    window<FrmCircle>("circ", "5"),
-    window<FrmRecSolid>("RecSolid", "4 2 3"),
-    window<FrmCylinder>("Cylinder", "3 2"),
-    window<FrmCone>("Cone", "5 4 3"),
-    window<FrmSphere>("Sphere", "2"),
-    window<FrmPyramid>("Pyramid", "5 4 3"),
-    window<FrmGrid>("DistAndMidPoint", "1 2 4 6"),
-    window<FrmPryTher>("Therom", "3 4"),
+    window<frmsquare>("rectangle", "square", "5 3"),
+    window<FrmTriangle>("triangle", "Triangle", "4 6 3 4 5"),
+    window<FrmTrapezoid>("trapezoid", "trape", "4 3 4 5 6 5 3"),
+    window<FrmParallelogram>("parallelogram", "para", "5 2 3"),
+    window<FrmCircle>("circle", "circ", "5"),
+    window<FrmRecSolid>("rectangular-solid", "RecSolid", "4 2 3"),
+    window<FrmCylinder>("cylinder", "Cylinder", "3 2"),
+    window<FrmCone>("cone", "Cone", "5 4 3"),
+    window<FrmSphere>("sphere", "Sphere", "2"),
+    window<FrmPyramid>("pyramid", "Pyramid", "5 4 3"),
+    window<FrmGrid>("distance", "DistAndMidPoint", "1 2 4 6"),
+    window<FrmPryTher>("pythagorean", "Therom", "3 4"),
 };
 
 const CalculatorWindow& calculatorWindow(QStringView picture)
@@ -54,4 +63,13 @@ const CalculatorWindow& calculatorWindow(QStringView picture)
             return window;
     }
     qFatal("no calculator window for the picture %s", qPrintable(picture.toString()));
+}
+
+const CalculatorWindow* calculatorWindowNamed(QStringView name)
+{
+    for (const CalculatorWindow& window : calculatorWindows) {
+        if (name == QLatin1String(window.name))
+            return &window;
+    }
+    return nullptr;
 }

@@ -9,12 +9,15 @@
 #include <QStringView>
 
 #include <array>
+#include <memory>
 
 class Form;
 struct QMetaObject;
 
 struct CalculatorWindow
 {
+    // The figure's short name on the command line, e.g. "circle".
+    const char* name;
     // The window class, e.g. FrmCircle.
     const QMetaObject* type;
     // The menu picture that opens it.
@@ -23,6 +26,9 @@ struct CalculatorWindow
     Form& (*show)();
     // The single instance, or null while it is not loaded.
     Form* (*instance)();
+    // A window of its own, built and loaded but not shown: the command line
+    // works it without a screen.
+    std::unique_ptr<Form> (*build)();
     // A worked example: the entries for the text boxes in Tab order,
     // separated by blanks; boxes beyond them stay empty.
     const char* example;
@@ -32,3 +38,5 @@ extern const std::array<CalculatorWindow, 12> calculatorWindows;
 
 // The window that the named menu picture opens.
 const CalculatorWindow& calculatorWindow(QStringView picture);
+// The window of the figure of that short name, or null.
+const CalculatorWindow* calculatorWindowNamed(QStringView name);

@@ -13,7 +13,8 @@
 
 namespace testkit {
 
-// The messages of the run-time errors, as their boxes show them ("title: text").
+// The messages of the run-time errors, as their boxes show them ("title: text")
+// and the command line prints them.
 inline const QString Overflow = QStringLiteral("Tessaro: Overflow: a result is too large to calculate.");
 inline const QString NegativeRoot = QStringLiteral("Tessaro: Invalid calculation: square root of a negative number.");
 inline const QString InvalidEntry = QStringLiteral("Invalid Entry: Error: A + B Cannot be greater than C");

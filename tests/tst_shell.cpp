@@ -8,6 +8,11 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QAbstractItemView>
+#include <QClipboard>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
 #include <QComboBox>
 #include <QLabel>
 #include <QLocale>
@@ -40,6 +45,10 @@ private slots:
     void iconInEverySize();
     void converters_data();
     void converters();
+    void solveAsTheWindowCopies_data();
+    void solveAsTheWindowCopies();
+    void commandLineFailures_data();
+    void commandLineFailures();
 
 private:
     frmMenu& menu();
@@ -266,6 +275,133 @@ void tst_Shell::converters()
         QVERIFY(from == to || result == "Overflow" || control<QLabel>(&menu, mathLabel)->text().endsWith("*1"));
         list->setCurrentIndex(list == fromList ? from : to);
     }
+}
+
+namespace {
+
+struct Run
+{
+    int status;
+    QString out;
+    QString err;
+};
+
+// The program itself, given the arguments, with no display to connect to.
+Run tessaro(const QStringList& arguments)
+{
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(TESSARO_PROGRAM), arguments);
+    if (!program.waitForFinished(20000) || program.exitStatus() != QProcess::NormalExit)
+        return {-1, {}, program.errorString()};
+    return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
+            QString::fromUtf8(program.readAllStandardError())};
+}
+
+} // namespace
+
+void tst_Shell::solveAsTheWindowCopies_data()
+{
+    QTest::addColumn<int>("window");
+    for (int i = 0; i < int(calculatorWindows.size()); ++i)
+        QTest::newRow(calculatorWindows[size_t(i)].name) << i;
+}
+
+// "--solve" prints what "Copy Worked Solution" copies after the window's
+// worked example; plain and as JSON, with the boxes named as the window
+// shows them, in capitals and without blanks.
+void tst_Shell::solveAsTheWindowCopies()
+{
+    QFETCH(int, window);
+    const CalculatorWindow& calculator = calculatorWindows[size_t(window)];
+    Form& form = open(calculator);
+    calculateExample(form, calculator);
+    QTest::keyClick(&form, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    const QString copied = QGuiApplication::clipboard()->text();
+
+    QStringList arguments{"--solve", calculator.name};
+    const QStringList example = QString::fromLatin1(calculator.example).split(u' ');
+    for (qsizetype i = 0; i < example.size(); ++i)
+        arguments << form.entries().at(i).label.toUpper().remove(u' ') + u'=' + example[i];
+    const Run run = tessaro(arguments);
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out, copied);
+
+    const Run json = tessaro(arguments << "--json");
+    QCOMPARE(json.status, 0);
+    const QJsonObject solution = QJsonDocument::fromJson(json.out.toUtf8()).object();
+    QStringList text{solution["caption"].toString()};
+    for (const QJsonValue entry : solution["entries"].toArray())
+        text << entry["name"].toString() + ": " + entry["value"].toString();
+    for (const QJsonValue frame : solution["frames"].toArray()) {
+        text << "" << frame["caption"].toString();
+        for (const QJsonValue line : frame["lines"].toArray())
+            text << line.toString();
+    }
+    QCOMPARE(text.join(u'\n') + u'\n', copied);
+    QCOMPARE(solution["figure"].toString(), calculator.name);
+    QVERIFY(solution["error"].isNull());
+}
+
+void tst_Shell::commandLineFailures_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");   // what standard output starts with
+    QTest::addColumn<QString>("err");   // what standard error starts with
+    QTest::newRow("overflow: the lines reached") << QStringList{"--solve", "circle", "radius=1e200"} << 1
+                                                 << "Circle\nRadius: 1e200\n\n Area=Pi*R²\npi* 1E+200 ²\n\nPerimeter=2Pi*R\n" << Overflow;
+    QTest::newRow("negative root") << QStringList{"--solve", "pythagorean", "solve=a", "b=-10", "c=5"} << 1
+                                   << "Pythagorean Theorem\nA: solved for\nB: -10\nC: 5\n" << NegativeRoot;
+    QTest::newRow("rejected by the window") << QStringList{"--solve", "pythagorean", "solve=B", "a=5", "c=4"} << 1
+                                            << "Pythagorean Theorem\nA: 5\nB: solved for\n" << InvalidEntry;
+    QTest::newRow("error in JSON") << QStringList{"--json", "--solve", "sphere", "radius=1e300"} << 1
+                                   << R"({"caption":"Sphere")" << Overflow;
+    QTest::newRow("unknown figure") << QStringList{"--solve", "hexagon"} << 2 << ""
+                                    << "tessaro: there is no figure \"hexagon\"; the figures are: rectangle, triangle,";
+    QTest::newRow("no figure") << QStringList{"--solve"} << 2 << "" << "tessaro: --solve needs a figure: rectangle,";
+    QTest::newRow("unknown box") << QStringList{"--solve", "cone", "diameter=2"} << 2 << ""
+                                 << "tessaro: the cone has no box \"diameter\"; its boxes are: SLength, Height, Radius\n";
+    QTest::newRow("solve= without options") << QStringList{"--solve", "circle", "solve=a"} << 2 << ""
+                                            << "tessaro: the circle has no box \"solve\"; its boxes are: Radius\n";
+    QTest::newRow("no such option") << QStringList{"--solve", "pythagorean", "solve=d"} << 2 << ""
+                                    << "tessaro: solve takes a|b|c, not \"d\"";
+    QTest::newRow("value for the side solved for") << QStringList{"--solve", "pythagorean", "c=5"} << 2 << ""
+                                                   << "tessaro: C is the side solved for";
+    QTest::newRow("no equals sign") << QStringList{"--solve", "sphere", "radius"} << 2 << ""
+                                    << "tessaro: \"radius\" is not NAME=VALUE";
+    QTest::newRow("no name") << QStringList{"--solve", "sphere", "=2"} << 2 << "" << "tessaro: \"=2\" is not NAME=VALUE";
+    QTest::newRow("unknown option") << QStringList{"--solve", "sphere", "--xml"} << 2 << ""
+                                    << "tessaro: \"--xml\" is not NAME=VALUE";
+    QTest::newRow("named twice") << QStringList{"--solve", "sphere", "radius=2", "Radius=3"} << 2 << ""
+                                 << "tessaro: Radius is given twice";
+    QTest::newRow("control character") << QStringList{"--solve", "sphere", "radius=2\n3"} << 2 << ""
+                                       << "tessaro: the value of Radius holds a control character";
+    QTest::newRow("list") << QStringList{"--list"} << 0 << "rectangle          Length, Width\n" << "";
+    QTest::newRow("list with arguments") << QStringList{"--list", "cone"} << 2 << "" << "tessaro: --list takes no arguments";
+    QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: tessaro [--solve FIGURE" << "";
+}
+
+// What the command line cannot carry out fails with a message and a status
+// of its own: 1 for the arithmetic or the window's rejection, after the
+// lines reached; 2 for a command line that is wrong, with nothing printed.
+void tst_Shell::commandLineFailures()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    const Run run = tessaro(arguments);
+    QCOMPARE(run.status, status);
+    QVERIFY2(out.isEmpty() ? run.out.isEmpty() : run.out.startsWith(out), qPrintable(run.out));
+    QVERIFY2(err.isEmpty() ? run.err.isEmpty() : run.err.startsWith(err), qPrintable(run.err));
+    if (status == 1)
+        QCOMPARE(run.err, err + u'\n');
 }
 
 QTEST_MAIN(tst_Shell)

@@ -167,7 +167,7 @@ void Form::addCopyWorkedSolution()
     connect(copy, &QAction::triggered, this, [this] {
         // The text, and a picture of the window for documents that take one.
         auto* copied = new QMimeData;
-        copied->setText(workedSolution());
+        copied->setText(workedSolution().text());
         copied->setImageData(grab().toImage());
         QGuiApplication::clipboard()->setMimeData(copied);
     });
@@ -216,17 +216,26 @@ QList<Form::Entry> Form::entries() const
     return entries;
 }
 
-QString Form::workedSolution() const
+Form::WorkedSolution Form::workedSolution() const
 {
-    QStringList text{windowTitle().trimmed()};
-    text << m_workedFrom;
+    WorkedSolution solution{windowTitle().trimmed(), m_workedFrom, {}};
     for (const QGroupBox* frame : framesLeftToRight()) {
-        text << QString() << frame->title();
+        WorkedSolution::Frame& shown = solution.frames.emplace_back(WorkedSolution::Frame{frame->title(), {}});
         for (const StepLine* line : linesTopToBottom(frame)) {
             if (!line->caption().isEmpty())
-                text << line->caption();
+                shown.lines << line->caption();
         }
     }
+    return solution;
+}
+
+QString Form::WorkedSolution::text() const
+{
+    QStringList text{caption};
+    for (const Entered& entered : entries)
+        text << entered.label + QStringLiteral(": ") + entered.entry;
+    for (const Frame& frame : frames)
+        text << QString() << frame.caption << frame.lines;
     return text.join(u'\n') + u'\n';
 }
 
@@ -250,7 +259,7 @@ void Form::placeOnScreen()
 
 void Form::runHandler(const std::function<void()>& handler)
 {
-    const QStringList entered = enteredNow();
+    const QList<WorkedSolution::Entered> entered = enteredNow();
     // The lines this run writes, in the order of writing.
     QList<StepLine*> written;
     m_runs << &written;
@@ -263,7 +272,8 @@ void Form::runHandler(const std::function<void()>& handler)
         message = QStringLiteral("Error: %1").arg(QString::fromLocal8Bit(error.what()));
     }
     m_runs.removeLast();
-    if (!written.isEmpty())
+    // The lines shown, and a run-time error, come from these entries.
+    if (!written.isEmpty() || !message.isEmpty())
         m_workedFrom = entered;
     bool emptied = false;
     if (!message.isEmpty()) {
@@ -281,15 +291,13 @@ void Form::runHandler(const std::function<void()>& handler)
         showMessageBox(this, message, QMessageBox::Warning, QStringLiteral("Tessaro"));
 }
 
-// The entries as "Label: entry", one per text box; a box that cannot be
-// typed into stands for the side being solved for.
-QStringList Form::enteredNow() const
+// The entries, one per text box; a box that cannot be typed into stands for
+// the side being solved for.
+QList<Form::WorkedSolution::Entered> Form::enteredNow() const
 {
-    QStringList entered;
-    for (const Entry& entry : entries()) {
-        entered << entry.label + QStringLiteral(": ")
-                       + (entry.box->isEnabled() ? entry.box->text() : QStringLiteral("solved for"));
-    }
+    QList<WorkedSolution::Entered> entered;
+    for (const Entry& entry : entries())
+        entered.append({entry.label, entry.box->isEnabled() ? entry.box->text() : QStringLiteral("solved for")});
     return entered;
 }
 
@@ -410,6 +418,11 @@ void Form::keyPressEvent(QKeyEvent* event)
 void showMessageBox(QWidget* parent, const QString& prompt, QMessageBox::Icon icon,
                     const QString& title)
 {
+    if (auto* form = qobject_cast<Form*>(parent ? parent->window() : nullptr)) {
+        emit form->message(title, prompt);
+        if (!form->messageBoxesShown())
+            return;
+    }
     QMessageBox box(icon, title, prompt, QMessageBox::Ok, parent);
     box.exec();
 }

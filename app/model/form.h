@@ -39,11 +39,31 @@ public:
     // did not reach are emptied and a message box says what happened.
     void runHandler(const std::function<void()>& handler);
 
-    // A calculator window's worked solution as plain text: its caption and
-    // the entries the step lines were worked from, one line per text box;
-    // then for each frame from left to right a blank line, the frame's
-    // caption and its step lines that show something, from top to bottom.
-    QString workedSolution() const;
+    // A calculator window's worked solution: its caption; the entries the
+    // step lines were worked from, one per text box ("solved for" where a
+    // box cannot be typed into); then each frame from left to right with
+    // its caption and its step lines that show something, top to bottom.
+    struct WorkedSolution
+    {
+        struct Entered
+        {
+            QString label;
+            QString entry;
+        };
+        struct Frame
+        {
+            QString caption;
+            QStringList lines;
+        };
+        QString caption;
+        QList<Entered> entries;
+        QList<Frame> frames;
+
+        // As plain text: the caption, "Label: entry" per line, and for each
+        // frame a blank line, its caption and its lines.
+        QString text() const;
+    };
+    WorkedSolution workedSolution() const;
 
     // The step lines, frame by frame from left to right, each frame's from
     // top to bottom: the order in which a pupil reads them.
@@ -58,6 +78,15 @@ public:
     };
     // The text boxes in the order of the Tab key.
     QList<Entry> entries() const;
+
+    // Whether a message goes to a message box (the default). A window
+    // worked without being shown only signals it.
+    void setMessageBoxesShown(bool shown) { m_messageBoxesShown = shown; }
+    bool messageBoxesShown() const { return m_messageBoxesShown; }
+
+signals:
+    // A message of the window, as its message box has it.
+    void message(const QString& title, const QString& prompt);
 
 protected:
     // The form events; a window overrides those it answers.
@@ -110,7 +139,7 @@ private:
     void addCopyWorkedSolution();
     void placeOnScreen();
     void announceResults(const QList<StepLine*>& written);
-    QStringList enteredNow() const;
+    QList<WorkedSolution::Entered> enteredNow() const;
     bool optionEvent(QRadioButton* option, QEvent* event);
     QList<QGroupBox*> framesLeftToRight() const;
     static QList<StepLine*> linesTopToBottom(const QGroupBox* frame);
@@ -122,12 +151,14 @@ private:
     // written goes into each. Runs nest where a handler raises another
     // event (Form_Load selecting an option runs the option's Click).
     QList<QList<StepLine*>*> m_runs;
-    // "Label: entry" for each text box, as they stood when the step lines
-    // shown were worked out.
-    QStringList m_workedFrom;
+    // The entries as they stood when the step lines shown were worked out.
+    QList<WorkedSolution::Entered> m_workedFrom;
+    bool m_messageBoxesShown = true;
 };
 
 // The modal message box: a prompt, an icon, one "OK" button and a title.
+// The window it belongs to signals it first, and shows it unless the window
+// is worked without being shown.
 void showMessageBox(QWidget* parent, const QString& prompt, QMessageBox::Icon icon,
                     const QString& title);
 

@@ -1,0 +1,261 @@
+#include "app/commandline.h"
+
+#include <QApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextStream>
+
+#include <algorithm>
+#include <cstring>
+
+#include "app/application.h"
+#include "app/model/form.h"
+#include "app/windowtable.h"
+
+namespace {
+
+const char usage[] = R"(Usage: tessaro [--solve FIGURE [NAME=VALUE]... [--json] | --list | --help]
+
+Without options Tessaro opens its windows, the splash first.
+
+  --solve FIGURE [NAME=VALUE]...
+      Prints the worked solution of the figure for the given entries: the
+      text that "Copy Worked Solution" gives after typing them into the
+      figure's window and pressing "Calculate". NAME is the label of a box;
+      case does not matter and blanks may be left out. A box not named
+      stays empty. For the Pythagorean theorem, solve=a, solve=b or solve=c
+      picks the side to solve for (c unless given).
+  --json
+      With --solve: the worked solution as one JSON object (figure,
+      caption, entries, frames with their captions and lines, error).
+  --list
+      Prints each figure's name with the names of its boxes.
+  -h, --help
+      Prints this text.
+
+Exit status: 0 done; 1 the calculation failed, or the window rejected the
+entries (the lines reached are printed, the message goes to standard
+error); 2 the command line is wrong.
+
+Example: tessaro --solve cylinder radius=2 height=3
+)";
+
+// The command line's own options; whichever comes first decides.
+const char* const commandOptions[] = {"--solve", "--list", "--help", "-h"};
+
+// A command line that cannot be carried out: what is wrong with it.
+struct UsageError
+{
+    QString message;
+};
+
+// A name as the command line compares it: case and blanks do not matter.
+QString key(const QString& name)
+{
+    return QString(name).remove(u' ').toCaseFolded();
+}
+
+QStringList figureNames()
+{
+    QStringList names;
+    for (const CalculatorWindow& window : calculatorWindows)
+        names << QString::fromLatin1(window.name);
+    return names;
+}
+
+QStringList boxNames(const Form& form)
+{
+    QStringList names;
+    for (const Form::Entry& entry : form.entries())
+        names << entry.label;
+    return names;
+}
+
+// The options that pick what the window solves for, by their captions.
+QStringList optionNames(const Form& form)
+{
+    QStringList names;
+    for (const QRadioButton* option : form.findChildren<QRadioButton*>())
+        names << key(option->text());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+const CalculatorWindow& figure(const QString& name)
+{
+    const CalculatorWindow* window = calculatorWindowNamed(name);
+    if (!window)
+        throw UsageError{QStringLiteral("there is no figure \"%1\"; the figures are: %2")
+                             .arg(name, figureNames().join(QStringLiteral(", ")))};
+    return *window;
+}
+
+// Picks the option solve= names; its Click enables the boxes to type into.
+void pickOption(const Form& form, const QString& value)
+{
+    for (QRadioButton* option : form.findChildren<QRadioButton*>()) {
+        if (key(option->text()) == key(value)) {
+            option->click();
+            return;
+        }
+    }
+    throw UsageError{QStringLiteral("solve takes %1, not \"%2\"").arg(optionNames(form).join(u'|'), value)};
+}
+
+void typeEntry(const Form& form, const QString& figure, const QString& name, const QString& value)
+{
+    for (const Form::Entry& entry : form.entries()) {
+        if (key(entry.label) != key(name))
+            continue;
+        if (!entry.box->isEnabled())
+            throw UsageError{QStringLiteral("%1 is the side solved for; it takes no value").arg(entry.label)};
+        // What cannot be typed into a box cannot be given either.
+        if (std::any_of(value.begin(), value.end(), [](QChar c) { return c.category() == QChar::Other_Control; }))
+            throw UsageError{QStringLiteral("the value of %1 holds a control character").arg(entry.label)};
+        entry.box->setText(value);
+        return;
+    }
+    QStringList names = boxNames(form);
+    if (!optionNames(form).isEmpty())
+        names << QStringLiteral("solve");
+    throw UsageError{QStringLiteral("the %1 has no box \"%2\"; its boxes are: %3")
+                         .arg(figure, name, names.join(QStringLiteral(", ")))};
+}
+
+QJsonObject asJson(const QString& figure, const Form::WorkedSolution& solution,
+                   const QList<std::pair<QString, QString>>& messages)
+{
+    QJsonArray entries;
+    for (const auto& entered : solution.entries)
+        entries.append(QJsonObject{{"name", entered.label}, {"value", entered.entry}});
+    QJsonArray frames;
+    for (const auto& frame : solution.frames)
+        frames.append(QJsonObject{{"caption", frame.caption}, {"lines", QJsonArray::fromStringList(frame.lines)}});
+    QJsonValue error;
+    if (!messages.isEmpty())
+        error = QJsonObject{{"title", messages.first().first}, {"message", messages.first().second}};
+    return {{"figure", figure}, {"caption", solution.caption}, {"entries", entries},
+            {"frames", frames}, {"error", error}};
+}
+
+// --solve FIGURE [NAME=VALUE]... [--json]: types the entries into the
+// figure's window and presses its "Calculate".
+int solve(QStringList arguments, QTextStream& out, QTextStream& err)
+{
+    const bool json = arguments.removeAll(QStringLiteral("--json")) > 0;
+    if (arguments.isEmpty())
+        throw UsageError{QStringLiteral("--solve needs a figure: %1").arg(figureNames().join(QStringLiteral(", ")))};
+    const QString name = arguments.takeFirst();
+    std::unique_ptr<Form> form = figure(name).build();
+    QList<std::pair<QString, QString>> messages;
+    QObject::connect(form.get(), &Form::message, form.get(), [&messages](const QString& title, const QString& prompt) {
+        messages.append({title, prompt});
+    });
+
+    QList<std::pair<QString, QString>> entries;
+    QStringList named;
+    for (const QString& argument : std::as_const(arguments)) {
+        const qsizetype equals = argument.indexOf(u'=');
+        if (argument.startsWith(QLatin1String("--")) || equals <= 0)
+            throw UsageError{QStringLiteral("\"%1\" is not NAME=VALUE").arg(argument)};
+        const QString box = argument.left(equals);
+        if (named.contains(key(box)))
+            throw UsageError{QStringLiteral("%1 is given twice").arg(box)};
+        named << key(box);
+        entries.append({box, argument.mid(equals + 1)});
+    }
+    // The option first: it decides which box is solved for.
+    const bool hasOptions = !optionNames(*form).isEmpty();
+    for (const auto& [box, value] : std::as_const(entries)) {
+        if (hasOptions && key(box) == QLatin1String("solve"))
+            pickOption(*form, value);
+    }
+    for (const auto& [box, value] : std::as_const(entries)) {
+        if (!hasOptions || key(box) != QLatin1String("solve"))
+            typeEntry(*form, name, box, value);
+    }
+    form->findChild<QPushButton*>()->click();
+
+    const Form::WorkedSolution solution = form->workedSolution();
+    if (json)
+        out << QJsonDocument(asJson(name, solution, messages)).toJson(QJsonDocument::Compact) << '\n';
+    else
+        out << solution.text();
+    for (const auto& [title, prompt] : std::as_const(messages))
+        err << title << ": " << prompt << '\n';
+    return messages.isEmpty() ? 0 : 1;
+}
+
+// --list: each figure with the names of its boxes.
+void list(QTextStream& out)
+{
+    for (const CalculatorWindow& window : calculatorWindows) {
+        const std::unique_ptr<Form> form = window.build();
+        out << QString::fromLatin1(window.name).leftJustified(19) << boxNames(*form).join(QStringLiteral(", "));
+        const QStringList options = optionNames(*form);
+        if (!options.isEmpty())
+            out << "; solve=" << options.join(u'|');
+        out << '\n';
+    }
+}
+
+// Qt's notes on the platform it runs on are not for the shell's user.
+void onlyFailures(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        QTextStream(stderr) << message << '\n';
+}
+
+} // namespace
+
+bool wantsCommandLine(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        for (const char* option : commandOptions) {
+            if (std::strcmp(argv[i], option) == 0)
+                return true;
+        }
+    }
+    return false;
+}
+
+int runCommandLine(int argc, char* argv[])
+{
+    // The windows are worked without being shown: no display is needed.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(onlyFailures);
+    QApplication app(argc, argv);
+    setupApplication();
+    finishSetup();
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    QStringList arguments = QCoreApplication::arguments().mid(1);
+    const auto option = std::find_if(arguments.begin(), arguments.end(), [](const QString& argument) {
+        return std::any_of(std::begin(commandOptions), std::end(commandOptions),
+                           [&argument](const char* known) { return argument == QLatin1String(known); });
+    });
+    try {
+        // A Qt option may have taken it as its value ("-style --list").
+        if (option == arguments.end())
+            throw UsageError{QStringLiteral("--solve, --list or --help cannot be an option's value")};
+        const QString mode = *option;
+        arguments.erase(option);
+        if (mode == QLatin1String("--solve"))
+            return solve(arguments, out, err);
+        if (mode == QLatin1String("--list")) {
+            if (!arguments.isEmpty())
+                throw UsageError{QStringLiteral("--list takes no arguments")};
+            list(out);
+            return 0;
+        }
+        out << usage;
+        return 0;
+    } catch (const UsageError& error) {
+        err << "tessaro: " << error.message << "\nTry 'tessaro --help' for more.\n";
+        return 2;
+    }
+}
