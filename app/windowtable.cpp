@@ -1,5 +1,7 @@
 #include "app/windowtable.h"
 
+#include <algorithm>
+
 #include "figures/coordinate/frmgrid.h"
 #include "figures/coordinate/frmpryther.h"
 #include "figures/plane/frmcircle.h"
@@ -56,20 +58,27 @@ const std::array<CalculatorWindow, 12> calculatorWindows = {
     window<FrmPryTher>("pythagorean", "Therom", "3 4"),
 };
 
+namespace {
+
+// The row whose field (its picture, its name) reads the value, or null.
+const CalculatorWindow* find(const char* CalculatorWindow::*field, QStringView value)
+{
+    const auto found = std::find_if(calculatorWindows.begin(), calculatorWindows.end(),
+                                    [&](const CalculatorWindow& window) { return value == QLatin1String(window.*field); });
+    return found == calculatorWindows.end() ? nullptr : &*found;
+}
+
+} // namespace
+
 const CalculatorWindow& calculatorWindow(QStringView picture)
 {
-    for (const CalculatorWindow& window : calculatorWindows) {
-        if (picture == QLatin1String(window.picture))
-            return window;
-    }
-    qFatal("no calculator window for the picture %s", qPrintable(picture.toString()));
+    const CalculatorWindow* window = find(&CalculatorWindow::picture, picture);
+    if (!window)
+        qFatal("no calculator window for the picture %s", qPrintable(picture.toString()));
+    return *window;
 }
 
 const CalculatorWindow* calculatorWindowNamed(QStringView name)
 {
-    for (const CalculatorWindow& window : calculatorWindows) {
-        if (name == QLatin1String(window.name))
-            return &window;
-    }
-    return nullptr;
+    return find(&CalculatorWindow::name, name);
 }
