@@ -118,6 +118,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
             QTimer::singleShot(0, qApp, m_action);
             deleteLater();
         }
@@ -132,8 +133,11 @@ private:
 
 void afterShown(QWidget* window, void (*action)())
 {
-    if (window->windowHandle() && window->windowHandle()->isExposed())
+    QWindow* handle = window->windowHandle();
+    Q_ASSERT_X(handle, "afterShown", "the window has not been shown");
+    // Some platforms expose a window while showing it.
+    if (handle->isExposed())
         QTimer::singleShot(0, qApp, action);
     else
-        new AfterShown(window->windowHandle(), action);
+        new AfterShown(handle, action);
 }

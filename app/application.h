@@ -14,6 +14,6 @@ void setupApplication();
 // latest before the splash hands over to the menu.
 void finishSetup();
 
-// Runs the action once the window has first come on the screen and been
-// painted, when the program has nothing else to do.
+// Runs the action once the shown window has first come on the screen and
+// been painted, after the events already waiting.
 void afterShown(QWidget* window, void (*action)());

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "app/application.h"
 #include "app/model/form.h"
@@ -43,8 +44,15 @@ error); 2 the command line is wrong.
 Example: tessaro --solve cylinder radius=2 height=3
 )";
 
-// The command line's own options; whichever comes first decides.
-const char* const commandOptions[] = {"--solve", "--list", "--help", "-h"};
+// The command line's own options.
+bool isCommandOption(const char* argument)
+{
+    for (const char* option : {"--solve", "--json", "--list", "--help", "-h"}) {
+        if (std::strcmp(argument, option) == 0)
+            return true;
+    }
+    return false;
+}
 
 // A command line that cannot be carried out: what is wrong with it.
 struct UsageError
@@ -86,7 +94,7 @@ QStringList optionNames(const Form& form)
 
 const CalculatorWindow& figure(const QString& name)
 {
-    const CalculatorWindow* window = calculatorWindowNamed(name);
+    const CalculatorWindow* window = calculatorWindowNamed(key(name));
     if (!window)
         throw UsageError{QStringLiteral("there is no figure \"%1\"; the figures are: %2")
                              .arg(name, figureNames().join(QStringLiteral(", ")))};
@@ -112,9 +120,13 @@ void typeEntry(const Form& form, const QString& figure, const QString& name, con
             continue;
         if (!entry.box->isEnabled())
             throw UsageError{QStringLiteral("%1 is the side solved for; it takes no value").arg(entry.label)};
-        // What cannot be typed into a box cannot be given either.
-        if (std::any_of(value.begin(), value.end(), [](QChar c) { return c.category() == QChar::Other_Control; }))
-            throw UsageError{QStringLiteral("the value of %1 holds a control character").arg(entry.label)};
+        // What cannot be typed into a box cannot be given either: a control
+        // character, or a break that would end the entry's line.
+        if (std::any_of(value.begin(), value.end(), [](QChar c) {
+                return c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line
+                       || c.category() == QChar::Separator_Paragraph;
+            }))
+            throw UsageError{QStringLiteral("the value of %1 holds a line break or a control character").arg(entry.label)};
         entry.box->setText(value);
         return;
     }
@@ -148,13 +160,16 @@ int solve(QStringList arguments, QTextStream& out, QTextStream& err)
     const bool json = arguments.removeAll(QStringLiteral("--json")) > 0;
     if (arguments.isEmpty())
         throw UsageError{QStringLiteral("--solve needs a figure: %1").arg(figureNames().join(QStringLiteral(", ")))};
-    const QString name = arguments.takeFirst();
-    std::unique_ptr<Form> form = figure(name).build();
+    const CalculatorWindow& window = figure(arguments.takeFirst());
+    const QString name = QString::fromLatin1(window.name);
+    std::unique_ptr<Form> form = window.build();
     QList<std::pair<QString, QString>> messages;
     QObject::connect(form.get(), &Form::message, form.get(), [&messages](const QString& title, const QString& prompt) {
         messages.append({title, prompt});
     });
 
+    // The option first: it decides which box is solved for.
+    const bool hasOptions = !optionNames(*form).isEmpty();
     QList<std::pair<QString, QString>> entries;
     QStringList named;
     for (const QString& argument : std::as_const(arguments)) {
@@ -165,18 +180,13 @@ int solve(QStringList arguments, QTextStream& out, QTextStream& err)
         if (named.contains(key(box)))
             throw UsageError{QStringLiteral("%1 is given twice").arg(box)};
         named << key(box);
-        entries.append({box, argument.mid(equals + 1)});
-    }
-    // The option first: it decides which box is solved for.
-    const bool hasOptions = !optionNames(*form).isEmpty();
-    for (const auto& [box, value] : std::as_const(entries)) {
         if (hasOptions && key(box) == QLatin1String("solve"))
-            pickOption(*form, value);
+            pickOption(*form, argument.mid(equals + 1));
+        else
+            entries.append({box, argument.mid(equals + 1)});
     }
-    for (const auto& [box, value] : std::as_const(entries)) {
-        if (!hasOptions || key(box) != QLatin1String("solve"))
-            typeEntry(*form, name, box, value);
-    }
+    for (const auto& [box, value] : std::as_const(entries))
+        typeEntry(*form, name, box, value);
     form->findChild<QPushButton*>()->click();
 
     const Form::WorkedSolution solution = form->workedSolution();
@@ -213,49 +223,48 @@ void onlyFailures(QtMsgType type, const QMessageLogContext&, const QString& mess
 
 bool wantsCommandLine(int argc, char* argv[])
 {
-    for (int i = 1; i < argc; ++i) {
-        for (const char* option : commandOptions) {
-            if (std::strcmp(argv[i], option) == 0)
-                return true;
-        }
-    }
-    return false;
+    return std::any_of(argv + 1, argv + argc, isCommandOption);
 }
 
 int runCommandLine(int argc, char* argv[])
 {
-    // The windows are worked without being shown: no display is needed.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The windows are worked without being shown: no display is needed,
+    // whatever platform the arguments name (the last one named counts).
+    std::vector<char*> withPlatform(argv, argv + argc);
+    char platform[] = "-platform";
+    char offscreen[] = "offscreen";
+    withPlatform.insert(withPlatform.end(), {platform, offscreen, nullptr});
+    int count = argc + 2;
     qInstallMessageHandler(onlyFailures);
-    QApplication app(argc, argv);
+    QApplication app(count, withPlatform.data());
     setupApplication();
     finishSetup();
 
     QTextStream out(stdout);
     QTextStream err(stderr);
     QStringList arguments = QCoreApplication::arguments().mid(1);
-    const auto option = std::find_if(arguments.begin(), arguments.end(), [](const QString& argument) {
-        return std::any_of(std::begin(commandOptions), std::end(commandOptions),
-                           [&argument](const char* known) { return argument == QLatin1String(known); });
-    });
+    const QString mode = arguments.isEmpty() ? QString() : arguments.takeFirst();
+    int status = 0;
     try {
-        // A Qt option may have taken it as its value ("-style --list").
-        if (option == arguments.end())
-            throw UsageError{QStringLiteral("--solve, --list or --help cannot be an option's value")};
-        const QString mode = *option;
-        arguments.erase(option);
-        if (mode == QLatin1String("--solve"))
-            return solve(arguments, out, err);
-        if (mode == QLatin1String("--list")) {
+        if (mode == QLatin1String("--solve")) {
+            status = solve(arguments, out, err);
+        } else if (mode == QLatin1String("--list")) {
             if (!arguments.isEmpty())
                 throw UsageError{QStringLiteral("--list takes no arguments")};
             list(out);
-            return 0;
+        } else if (mode == QLatin1String("--help") || mode == QLatin1String("-h")) {
+            out << usage;
+        } else {
+            throw UsageError{QStringLiteral("the first argument must be --solve, --list or --help, not \"%1\"").arg(mode)};
         }
-        out << usage;
-        return 0;
     } catch (const UsageError& error) {
         err << "tessaro: " << error.message << "\nTry 'tessaro --help' for more.\n";
         return 2;
     }
+    out.flush();
+    if (out.status() != QTextStream::Ok) {
+        err << "tessaro: the output could not be written\n";
+        return 1;
+    }
+    return status;
 }

@@ -8,11 +8,11 @@
 //   tessaro --help
 
 // Whether the arguments ask for the command line instead of the windows.
-// It only compares the arguments with the three options, so that the
-// program's start-up costs nothing more.
+// It only compares the arguments with the command line's options, so that
+// the program's start-up costs nothing more.
 bool wantsCommandLine(int argc, char* argv[]);
 
 // Does what the arguments ask, without a display, and gives the exit
-// status: 0 done, 1 the window met a run-time error or rejected the entries,
-// 2 the command line is wrong.
+// status: 0 done; 1 the window met a run-time error or rejected the
+// entries, or the output could not be written; 2 the command line is wrong.
 int runCommandLine(int argc, char* argv[]);

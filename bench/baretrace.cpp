@@ -3,7 +3,6 @@
 // ends the program.
 
 #include <QCoreApplication>
-#include <QTimer>
 
 #include "trace.h"
 
@@ -20,10 +19,7 @@ protected:
         if (!m_seen && trace::exposed(watched, event)) {
             m_seen = true;
             trace::stamp("window-exposed");
-            QTimer::singleShot(0, qApp, [] {
-                trace::residentMemory();
-                QCoreApplication::quit();
-            });
+            trace::residentMemoryThenQuit();
         }
         return false;
     }

@@ -4,6 +4,7 @@
 // an event with the monotonic clock (the one the benchmark reads before it
 // starts the process) in nanoseconds, and the resident memory in kilobytes.
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
 #include <QWindow>
@@ -32,6 +33,16 @@ inline void residentMemory()
             std::fflush(stdout);
         }
     }
+}
+
+// Once the events waiting are handled (the windows painted): the resident
+// memory, and the end of the program.
+inline void residentMemoryThenQuit()
+{
+    QMetaObject::invokeMethod(qApp, [] {
+        residentMemory();
+        QCoreApplication::quit();
+    }, Qt::QueuedConnection);
 }
 
 // The window the event tells has come on the screen, or null.

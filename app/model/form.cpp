@@ -272,8 +272,7 @@ void Form::runHandler(const std::function<void()>& handler)
         message = QStringLiteral("Error: %1").arg(QString::fromLocal8Bit(error.what()));
     }
     m_runs.removeLast();
-    // The lines shown, and a run-time error, come from these entries.
-    if (!written.isEmpty() || !message.isEmpty())
+    if (!written.isEmpty())
         m_workedFrom = entered;
     bool emptied = false;
     if (!message.isEmpty()) {
