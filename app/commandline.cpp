@@ -39,7 +39,7 @@ Without options Tessaro opens its windows, the splash first.
 
 Exit status: 0 done; 1 the calculation failed, or the window rejected the
 entries (the lines reached are printed, the message goes to standard
-error); 2 the command line is wrong.
+error), or the output could not be written; 2 the command line is wrong.
 
 Example: tessaro --solve cylinder radius=2 height=3
 )";
