@@ -99,16 +99,15 @@ Startup measureStartup(int starts)
 {
     Startup result;
     for (int i = 0; i <= starts; ++i) {
+        const auto startBare = [] { return runTraced(QStringLiteral(BARE_TRACED), {"window-exposed", "rss-kb"}); };
+        const auto startTessaro = [] {
+            return runTraced(QStringLiteral(TESSARO_TRACED), {"window-exposed", "click", "menu-exposed", "rss-kb"});
+        };
         // Each goes first every other time.
-        Run bare;
-        Run tessaro;
-        for (int turn = 0; turn < 2; ++turn) {
-            if ((i + turn) % 2 == 0)
-                bare = runTraced(QStringLiteral(BARE_TRACED), {"window-exposed", "rss-kb"});
-            else
-                tessaro = runTraced(QStringLiteral(TESSARO_TRACED),
-                                    {"window-exposed", "click", "menu-exposed", "rss-kb"});
-        }
+        const Run first = i % 2 ? startTessaro() : startBare();
+        const Run second = i % 2 ? startBare() : startTessaro();
+        const Run& bare = i % 2 ? second : first;
+        const Run& tessaro = i % 2 ? first : second;
         result.failure = bare.failure.isEmpty() ? tessaro.failure : bare.failure;
         if (!result.failure.isEmpty())
             return result;
