@@ -1,7 +1,6 @@
 #include "app/commandline.h"
 
 #include <QApplication>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPushButton>
@@ -137,22 +136,6 @@ void typeEntry(const Form& form, const QString& figure, const QString& name, con
                          .arg(figure, name, names.join(QStringLiteral(", ")))};
 }
 
-QJsonObject asJson(const QString& figure, const Form::WorkedSolution& solution,
-                   const QList<std::pair<QString, QString>>& messages)
-{
-    QJsonArray entries;
-    for (const auto& entered : solution.entries)
-        entries.append(QJsonObject{{"name", entered.label}, {"value", entered.entry}});
-    QJsonArray frames;
-    for (const auto& frame : solution.frames)
-        frames.append(QJsonObject{{"caption", frame.caption}, {"lines", QJsonArray::fromStringList(frame.lines)}});
-    QJsonValue error;
-    if (!messages.isEmpty())
-        error = QJsonObject{{"title", messages.first().first}, {"message", messages.first().second}};
-    return {{"figure", figure}, {"caption", solution.caption}, {"entries", entries},
-            {"frames", frames}, {"error", error}};
-}
-
 // --solve FIGURE [NAME=VALUE]... [--json]: types the entries into the
 // figure's window and presses its "Calculate".
 int solve(QStringList arguments, QTextStream& out, QTextStream& err)
@@ -163,7 +146,7 @@ int solve(QStringList arguments, QTextStream& out, QTextStream& err)
     const CalculatorWindow& window = figure(arguments.takeFirst());
     const QString name = QString::fromLatin1(window.name);
     std::unique_ptr<Form> form = window.build();
-    QList<std::pair<QString, QString>> messages;
+    QList<WorkedSolution::Message> messages;
     QObject::connect(form.get(), &Form::message, form.get(), [&messages](const QString& title, const QString& prompt) {
         messages.append({title, prompt});
     });
@@ -189,13 +172,15 @@ int solve(QStringList arguments, QTextStream& out, QTextStream& err)
         typeEntry(*form, name, box, value);
     form->findChild<QPushButton*>()->click();
 
-    const Form::WorkedSolution solution = form->workedSolution();
-    if (json)
-        out << QJsonDocument(asJson(name, solution, messages)).toJson(QJsonDocument::Compact) << '\n';
-    else
+    const WorkedSolution solution = form->workedSolution();
+    if (json) {
+        const auto error = messages.isEmpty() ? std::nullopt : std::optional(messages.first());
+        out << QJsonDocument(solution.json(name, error)).toJson(QJsonDocument::Compact) << '\n';
+    } else {
         out << solution.text();
-    for (const auto& [title, prompt] : std::as_const(messages))
-        err << title << ": " << prompt << '\n';
+    }
+    for (const WorkedSolution::Message& message : std::as_const(messages))
+        err << message.title << ": " << message.text << '\n';
     return messages.isEmpty() ? 0 : 1;
 }
 

@@ -386,7 +386,7 @@ void tst_Windows::pictures()
 {
     for (Form* form : allForms()) {
         QVERIFY(QTest::qWaitForWindowExposed(form));
-        QList<std::pair<QWidget*, QPixmap>> pictures{{form, form->property("picture").value<QPixmap>()}};
+        QList<std::pair<QWidget*, QPixmap>> pictures{{form, QPixmap(form->property("picture").toString())}};
         for (ImageBox* image : form->findChildren<ImageBox*>())
             pictures.append({image, image->pixmap()});
         for (QWidget* control : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))

@@ -152,6 +152,24 @@ ImageBox::ImageBox(QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
 }
 
+void ImageBox::setPicture(const QString& name)
+{
+    m_picture = name;
+    setPixmap(pictureForScreen(name, 1));
+}
+
+QPixmap pictureForScreen(const QString& name, qreal devicePixelRatio)
+{
+    if (devicePixelRatio > 1 && name.endsWith(QLatin1String(".bmp"))) {
+        QPixmap sharp(name.chopped(4) + QLatin1String("@2x.bmp"));
+        if (!sharp.isNull()) {
+            sharp.setDevicePixelRatio(2);
+            return sharp;
+        }
+    }
+    return QPixmap(name);
+}
+
 void ImageBox::mousePressEvent(QMouseEvent* event)
 {
     m_pressed = event->button() == Qt::LeftButton;

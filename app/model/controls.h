@@ -5,6 +5,7 @@
 // label that keeps its size shows its caption.
 
 #include <QLabel>
+#include <QPixmap>
 
 class QAccessibleInterface;
 
@@ -45,13 +46,19 @@ void setWholeCaption(QLabel* label, const QString& caption);
 // label's own painting shows the caption whole.
 bool paintWholeLines(QLabel* label);
 
-// A picture that answers a click.
+// A picture that answers a click. Its picture is given by the name of a
+// compiled-in bitmap, so that a high-density screen can take the bitmap's
+// twice-as-large companion (pictureForScreen).
 class ImageBox : public QLabel
 {
     Q_OBJECT
+    Q_PROPERTY(QString picture READ picture WRITE setPicture)
 
 public:
     explicit ImageBox(QWidget* parent = nullptr);
+
+    QString picture() const { return m_picture; }
+    void setPicture(const QString& name);
 
     // A picture with a Click handler acts as a button.
     bool answersClicks() const;
@@ -64,8 +71,14 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    QString m_picture;
     bool m_pressed = false;
 };
+
+// The compiled-in bitmap of that name for a screen with that many device
+// pixels to the pixel: above one its twice-as-large companion (":/x@2x.bmp"
+// beside ":/x.bmp") where there is one, at the same size on the screen.
+QPixmap pictureForScreen(const QString& name, qreal devicePixelRatio);
 
 // Tells accessibility tools what a picture is: a button named after its
 // figure when it answers clicks, a graphic otherwise.

@@ -1,20 +1,17 @@
 #pragma once
 
-// The window model that every window of Tessaro is built on.
+// The window model that every window of Tessaro is built on: a Form loads
+// its definition, runs its event handlers and answers its events.
 //
 // A window class derives from Form, builds its controls from its .ui
 // definition in the constructor and connects its handlers there with
-// onClick/onChange. The definition's root carries two properties of its own:
-// "picture" (the bitmap drawn at the top-left of the client area) and
-// "clientPosition" (where the client area opens, in device-independent
-// pixels). Every control carries its "tabIndex", which orders the Tab key.
-// showForm<F>() creates, loads and shows the single instance.
+// onClick/onChange. load() applies the rest of the definition (see
+// definition.h) and runs Form_Load. showForm<F>() creates, loads and shows
+// the single instance.
 
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -23,6 +20,7 @@
 #include <functional>
 
 #include "app/model/controls.h"
+#include "app/model/workedsolution.h"
 
 class Form : public QWidget
 {
@@ -31,42 +29,19 @@ class Form : public QWidget
 public:
     explicit Form(QWidget* parent = nullptr);
 
-    // Applies the definition (geometry, picture, label wrapping), runs
-    // Form_Load and puts the focus on the first control of the tab order.
+    // Applies the definition, runs Form_Load and puts the focus on the
+    // first control of the tab order.
     void load();
 
     // Runs one event handler. A run-time error ends it: the step lines it
     // did not reach are emptied and a message box says what happened.
     void runHandler(const std::function<void()>& handler);
 
-    // A calculator window's worked solution: its caption; the entries the
-    // step lines were worked from, one per text box ("solved for" where a
-    // box cannot be typed into); then each frame from left to right with
-    // its caption and its step lines that show something, top to bottom.
-    struct WorkedSolution
-    {
-        struct Entered
-        {
-            QString label;
-            QString entry;
-        };
-        struct Frame
-        {
-            QString caption;
-            QStringList lines;
-        };
-        QString caption;
-        QList<Entered> entries;
-        QList<Frame> frames;
-
-        // As plain text: the caption, "Label: entry" per line, and for each
-        // frame a blank line, its caption and its lines.
-        QString text() const;
-    };
+    // The worked solution the window shows, with the entries as they stood
+    // when its step lines were worked out.
     WorkedSolution workedSolution() const;
 
-    // The step lines, frame by frame from left to right, each frame's from
-    // top to bottom: the order in which a pupil reads them.
+    // The step lines in the order in which a pupil reads them.
     QList<StepLine*> stepLines() const;
 
     // A text box and the caption that names it (its label's, or its own
@@ -79,10 +54,11 @@ public:
     // The text boxes in the order of the Tab key.
     QList<Entry> entries() const;
 
-    // Whether a message goes to a message box (the default). A window
-    // worked without being shown only signals it.
+    // The window's modal message box: a prompt, an icon, one "OK" button
+    // and a title. The window signals the message first, and shows the box
+    // unless it is worked without being shown.
+    void showMessage(const QString& prompt, QMessageBox::Icon icon, const QString& title);
     void setMessageBoxesShown(bool shown) { m_messageBoxesShown = shown; }
-    bool messageBoxesShown() const { return m_messageBoxesShown; }
 
 signals:
     // A message of the window, as its message box has it.
@@ -123,7 +99,6 @@ protected:
         connect(box, &QLineEdit::textChanged, this, [this, handler] { run(handler); });
     }
 
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -135,14 +110,9 @@ private:
     {
         runHandler([this, handler] { (static_cast<F*>(this)->*handler)(); });
     }
-    void applyDefinition();
+    void recordWrittenLines();
     void addCopyWorkedSolution();
-    void placeOnScreen();
-    void announceResults(const QList<StepLine*>& written);
     QList<WorkedSolution::Entered> enteredNow() const;
-    bool optionEvent(QRadioButton* option, QEvent* event);
-    QList<QGroupBox*> framesLeftToRight() const;
-    static QList<StepLine*> linesTopToBottom(const QGroupBox* frame);
 
     QPixmap m_picture;
     QList<QWidget*> m_tabOrder;
@@ -156,12 +126,6 @@ private:
     bool m_messageBoxesShown = true;
 };
 
-// The modal message box: a prompt, an icon, one "OK" button and a title.
-// The window it belongs to signals it first, and shows it unless the window
-// is worked without being shown.
-void showMessageBox(QWidget* parent, const QString& prompt, QMessageBox::Icon icon,
-                    const QString& title);
-
 // The single instance of a window class, or null while it is not loaded.
 template <class F> QPointer<F>& formInstance()
 {
@@ -171,12 +135,14 @@ template <class F> QPointer<F>& formInstance()
 
 // Shows the single instance of a window class, not modal and with no owner:
 // builds and loads it first if it does not exist, and brings it back (from
-// the taskbar too) and to the front if it does.
+// the taskbar too) and to the front if it does. The instance is its own
+// owner: closing it destroys it with everything typed into it.
 template <class F> F& showForm()
 {
     QPointer<F>& form = formInstance<F>();
     if (!form) {
         form = new F;
+        form->setAttribute(Qt::WA_DeleteOnClose);
         form->load();
     }
     form->setWindowState(form->windowState() & ~Qt::WindowMinimized);

@@ -4,17 +4,6 @@
 
 #include "numeric/numbertext.h"
 
-namespace {
-
-// A known leg must be shorter than the hypotenuse.
-void rejectKnownLeg(QWidget* form)
-{
-    showMessageBox(form, "Error: A + B Cannot be greater than C", QMessageBox::Warning,
-                   "Invalid Entry");
-}
-
-} // namespace
-
 FrmPryTher::FrmPryTher(QWidget* parent)
     : Form(parent)
 {
@@ -51,6 +40,12 @@ void FrmPryTher::Oc_Click()
     ui.IputB->setEnabled(true);
 }
 
+// A known leg must be shorter than the hypotenuse.
+void FrmPryTher::rejectKnownLeg()
+{
+    showMessage("Error: A + B Cannot be greater than C", QMessageBox::Warning, "Invalid Entry");
+}
+
 void FrmPryTher::Command1_Click()
 {
     ui.DispPry1->setCaption(QString());
@@ -73,7 +68,7 @@ void FrmPryTher::Command1_Click()
 
     if (ui.Oa->isChecked()) {
         if (B >= C) {
-            rejectKnownLeg(this);
+            rejectKnownLeg();
         } else {
             ui.DispPry1->setCaption("A ² +" + SpacedNumberText(B) + " ² =" + SpacedNumberText(C)
                                     + " ²");
@@ -87,7 +82,7 @@ void FrmPryTher::Command1_Click()
 
     if (ui.Ob->isChecked()) {
         if (A >= C) {
-            rejectKnownLeg(this);
+            rejectKnownLeg();
         } else {
             ui.DispPry1->setCaption(SpacedNumberText(A) + " ² + B ²  =" + SpacedNumberText(C)
                                     + " ²");

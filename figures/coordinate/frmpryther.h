@@ -21,5 +21,7 @@ protected:
     void Form_Load() override;
 
 private:
+    void rejectKnownLeg();
+
     Ui::FrmPryTher ui;
 };

@@ -1,0 +1,29 @@
+#include "app/model/readingorder.h"
+
+#include <QGroupBox>
+
+#include <algorithm>
+
+#include "app/model/controls.h"
+
+QList<QGroupBox*> framesLeftToRight(const QWidget* window)
+{
+    QList<QGroupBox*> frames = window->findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly);
+    std::stable_sort(frames.begin(), frames.end(), [](const QWidget* a, const QWidget* b) { return a->x() < b->x(); });
+    return frames;
+}
+
+QList<StepLine*> linesTopToBottom(const QGroupBox* frame)
+{
+    QList<StepLine*> lines = frame->findChildren<StepLine*>(Qt::FindDirectChildrenOnly);
+    std::stable_sort(lines.begin(), lines.end(), [](const QWidget* a, const QWidget* b) { return a->y() < b->y(); });
+    return lines;
+}
+
+QList<StepLine*> stepLinesInReadingOrder(const QWidget* window)
+{
+    QList<StepLine*> lines;
+    for (const QGroupBox* frame : framesLeftToRight(window))
+        lines << linesTopToBottom(frame);
+    return lines;
+}
