@@ -13,7 +13,7 @@
 
 #include "app/application.h"
 #include "app/model/form.h"
-#include "app/windowtable.h"
+#include "figures/windowtable.h"
 
 namespace {
 

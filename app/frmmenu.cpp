@@ -1,34 +1,38 @@
 #include "app/frmmenu.h"
+#include "ui_frmmenu.h"
 
 #include <QSignalBlocker>
 
-#include "app/windowtable.h"
+#include "figures/windowtable.h"
 #include "convert/lengthconversion.h"
 
 frmMenu::frmMenu(QWidget* parent)
     : Form(parent)
+    , ui(std::make_unique<Ui::frmMenu>())
 {
-    ui.setupUi(this);
-    onClick(ui.square, &frmMenu::square_Click);
-    onClick(ui.Triangle, &frmMenu::Triangle_Click);
-    onClick(ui.trape, &frmMenu::trape_Click);
-    onClick(ui.para, &frmMenu::para_Click);
-    onClick(ui.circ, &frmMenu::circ_Click);
-    onClick(ui.RecSolid, &frmMenu::RecSolid_Click);
-    onClick(ui.Cylinder, &frmMenu::Cylinder_Click);
-    onClick(ui.Cone, &frmMenu::Cone_Click);
-    onClick(ui.Sphere, &frmMenu::Sphere_Click);
-    onClick(ui.Pyramid, &frmMenu::Pyramid_Click);
-    onClick(ui.DistAndMidPoint, &frmMenu::DistAndMidPoint_Click);
-    onClick(ui.Therom, &frmMenu::Therom_Click);
+    ui->setupUi(this);
+    onClick(ui->square, &frmMenu::square_Click);
+    onClick(ui->Triangle, &frmMenu::Triangle_Click);
+    onClick(ui->trape, &frmMenu::trape_Click);
+    onClick(ui->para, &frmMenu::para_Click);
+    onClick(ui->circ, &frmMenu::circ_Click);
+    onClick(ui->RecSolid, &frmMenu::RecSolid_Click);
+    onClick(ui->Cylinder, &frmMenu::Cylinder_Click);
+    onClick(ui->Cone, &frmMenu::Cone_Click);
+    onClick(ui->Sphere, &frmMenu::Sphere_Click);
+    onClick(ui->Pyramid, &frmMenu::Pyramid_Click);
+    onClick(ui->DistAndMidPoint, &frmMenu::DistAndMidPoint_Click);
+    onClick(ui->Therom, &frmMenu::Therom_Click);
 
-    onClick(ui.Combo1, &frmMenu::Combo1_Click);
-    onClick(ui.Combo2, &frmMenu::Combo2_Click);
-    onChange(ui.Textbox, &frmMenu::Textbox_Change);
-    onClick(ui.MCombo1, &frmMenu::MCombo1_Click);
-    onClick(ui.MCombo2, &frmMenu::MCombo2_Click);
-    onChange(ui.MTextBox, &frmMenu::MTextBox_Change);
+    onClick(ui->Combo1, &frmMenu::Combo1_Click);
+    onClick(ui->Combo2, &frmMenu::Combo2_Click);
+    onChange(ui->Textbox, &frmMenu::Textbox_Change);
+    onClick(ui->MCombo1, &frmMenu::MCombo1_Click);
+    onClick(ui->MCombo2, &frmMenu::MCombo2_Click);
+    onChange(ui->MTextBox, &frmMenu::MTextBox_Change);
 }
+
+frmMenu::~frmMenu() = default;
 
 namespace {
 
@@ -60,15 +64,15 @@ void frmMenu::Form_Load()
     // Each selection raises its list's Click: the first finds the other list
     // still without selection and shows nothing, the second shows the value
     // in its own unit.
-    fillUnits(ui.Combo1, usLengths);
-    fillUnits(ui.Combo2, usLengths);
-    ui.Combo1->setCurrentIndex(0);
-    ui.Combo2->setCurrentIndex(0);
+    fillUnits(ui->Combo1, usLengths);
+    fillUnits(ui->Combo2, usLengths);
+    ui->Combo1->setCurrentIndex(0);
+    ui->Combo2->setCurrentIndex(0);
 
-    fillUnits(ui.MCombo1, metricLengths);
-    fillUnits(ui.MCombo2, metricLengths);
-    ui.MCombo1->setCurrentIndex(0);
-    ui.MCombo2->setCurrentIndex(0);
+    fillUnits(ui->MCombo1, metricLengths);
+    fillUnits(ui->MCombo2, metricLengths);
+    ui->MCombo1->setCurrentIndex(0);
+    ui->MCombo2->setCurrentIndex(0);
 }
 
 void frmMenu::square_Click()
@@ -163,14 +167,14 @@ void frmMenu::MTextBox_Change()
 
 void frmMenu::update()
 {
-    showConversion(convertLength(usLengths, ui.Textbox->text(), ui.Combo1->currentIndex(),
-                                 ui.Combo2->currentIndex()),
-                   ui.Result, ui.Math);
+    showConversion(convertLength(usLengths, ui->Textbox->text(), ui->Combo1->currentIndex(),
+                                 ui->Combo2->currentIndex()),
+                   ui->Result, ui->Math);
 }
 
 void frmMenu::m_update()
 {
-    showConversion(convertLength(metricLengths, ui.MTextBox->text(), ui.MCombo1->currentIndex(),
-                                 ui.MCombo2->currentIndex()),
-                   ui.MResult, ui.mMath);
+    showConversion(convertLength(metricLengths, ui->MTextBox->text(), ui->MCombo1->currentIndex(),
+                                 ui->MCombo2->currentIndex()),
+                   ui->MResult, ui->mMath);
 }

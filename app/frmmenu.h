@@ -1,7 +1,12 @@
 #pragma once
 
+#include <memory>
+
 #include "app/model/form.h"
-#include "ui_frmmenu.h"
+
+namespace Ui {
+class frmMenu;
+}
 
 // The main menu: twelve pictures that open their windows, and the US and
 // metric length converters.
@@ -11,6 +16,7 @@ class frmMenu : public Form
 
 public:
     explicit frmMenu(QWidget* parent = nullptr);
+    ~frmMenu() override;
 
     void square_Click();
     void Triangle_Click();
@@ -42,5 +48,5 @@ protected:
     void Form_Load() override;
 
 private:
-    Ui::frmMenu ui;
+    std::unique_ptr<Ui::frmMenu> ui;
 };

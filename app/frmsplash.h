@@ -1,7 +1,12 @@
 #pragma once
 
+#include <memory>
+
 #include "app/model/form.h"
-#include "ui_frmsplash.h"
+
+namespace Ui {
+class frmSplash;
+}
 
 // The picture shown at start-up: a click or a character key hands over to
 // the menu.
@@ -11,6 +16,7 @@ class frmSplash : public Form
 
 public:
     explicit frmSplash(QWidget* parent = nullptr);
+    ~frmSplash() override;
 
 protected:
     void Form_Click() override;
@@ -18,5 +24,5 @@ protected:
     void Form_QueryUnload() override;
 
 private:
-    Ui::frmSplash ui;
+    std::unique_ptr<Ui::frmSplash> ui;
 };

@@ -25,7 +25,7 @@
 
 #include "app/application.h"
 #include "app/frmmenu.h"
-#include "app/windowtable.h"
+#include "figures/windowtable.h"
 #include "numeric/numbertext.h"
 
 namespace {

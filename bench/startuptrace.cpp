@@ -13,7 +13,7 @@
 #include "app/frmmenu.h"
 #include "app/frmsplash.h"
 #include "app/model/form.h"
-#include "app/windowtable.h"
+#include "figures/windowtable.h"
 #include "trace.h"
 
 namespace {

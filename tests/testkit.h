@@ -9,7 +9,7 @@
 #include <functional>
 
 #include "app/model/form.h"
-#include "app/windowtable.h"
+#include "figures/windowtable.h"
 
 namespace testkit {
 

@@ -17,7 +17,7 @@
 #include "app/application.h"
 #include "app/frmmenu.h"
 #include "app/frmsplash.h"
-#include "app/windowtable.h"
+#include "figures/windowtable.h"
 
 namespace {
 

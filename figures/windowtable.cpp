@@ -1,4 +1,4 @@
-#include "app/windowtable.h"
+#include "figures/windowtable.h"
 
 #include <algorithm>
 
