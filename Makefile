@@ -3,7 +3,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test pictures install uninstall package package-check clean fuzz test-sanitize bench screenshots
+.PHONY: all deps configure build run test pictures install uninstall package package-check clean fuzz test-sanitize bench screenshots format format-check
 
 all: build
 
@@ -14,8 +14,10 @@ DEPS = run $(if $(filter test test-sanitize fuzz bench,$(MAKECMDGOALS)),test) \
 deps:
 	@tools/install-deps.sh $(DEPS)
 
+# WERROR=ON treats compiler warnings as errors, as CI does.
+WERROR ?= OFF
 configure:
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSARO_WARNINGS_AS_ERRORS=$(WERROR) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -92,6 +94,14 @@ package: deps
 # desktop-file-validate on it; any finding fails.
 package-check: deps
 	@packaging/check-deb.sh $(BUILD_DIR)
+
+# The sources in the style of .clang-format: `make format` rewrites them,
+# `make format-check` lists the files that differ and fails if there are any.
+SOURCES = $(shell git ls-files '*.cpp' '*.h')
+format:
+	@clang-format -i $(SOURCES)
+format-check:
+	@clang-format --dry-run --Werror $(SOURCES)
 
 clean:
 	rm -rf $(BUILD_DIR)

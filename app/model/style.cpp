@@ -5,6 +5,8 @@
 #include <QStyleFactory>
 #include <QStyleOption>
 
+#include "app/model/ground.h"
+
 namespace {
 
 // A frame's caption starts this far from its left edge.
@@ -50,9 +52,7 @@ TessaroStyle::TessaroStyle()
 QPalette TessaroStyle::standardPalette() const
 {
     QPalette palette = QProxyStyle::standardPalette();
-    // The ground the pictures are drawn on, so that they sit on the windows
-    // without a seam.
-    const QColor ground(224, 223, 227);
+    const QColor ground(WindowGround);
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         palette.setColor(group, QPalette::Window, ground);
         palette.setColor(group, QPalette::Button, ground);

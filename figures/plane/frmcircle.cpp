@@ -1,12 +1,7 @@
 #include "figures/plane/frmcircle.h"
 
+#include "figures/pi.h"
 #include "numeric/numbertext.h"
-
-namespace {
-// Pi as the window's note states it, and two pi as a value of its own.
-constexpr double Pi = 3.14;
-constexpr double TwoPi = 6.28;
-}
 
 FrmCircle::FrmCircle(QWidget* parent)
     : Form(parent)

@@ -1,10 +1,9 @@
 #include "figures/solid/frmcone.h"
 
+#include "figures/pi.h"
 #include "numeric/numbertext.h"
 
 namespace {
-constexpr double Pi = 3.14;
-constexpr double TwoPi = 6.28;
 // One third of pi as the stored product of 0.33 and 3.14, not 3.14 / 3.
 constexpr double OneThirdPi = 1.0362;
 }

@@ -1,11 +1,7 @@
 #include "figures/solid/frmcylinder.h"
 
+#include "figures/pi.h"
 #include "numeric/numbertext.h"
-
-namespace {
-constexpr double Pi = 3.14;
-constexpr double TwoPi = 6.28;
-}
 
 FrmCylinder::FrmCylinder(QWidget* parent)
     : Form(parent)

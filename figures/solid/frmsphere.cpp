@@ -2,13 +2,13 @@
 
 #include <cmath>
 
+#include "figures/pi.h"
 #include "numeric/numbertext.h"
 
 namespace {
 // Four thirds of pi as the stored product of 1.33 and 3.14 (4 / 3 * 3.14
 // would give other digits).
 constexpr double FourThirdsPi = 4.176200000000001;
-constexpr double FourPi = 12.56;
 }
 
 FrmSphere::FrmSphere(QWidget* parent)

@@ -17,8 +17,10 @@
 #include <QPolygonF>
 #include <QString>
 
+#include "app/model/ground.h"
+
 // The ground of every figure picture and of the menu's background.
-inline const QColor kGround(224, 223, 227);
+inline const QColor kGround(WindowGround);
 
 // Line widths: the visible outline of a figure, and the thin lines (heights,
 // radii, right-angle marks, hidden edges).
