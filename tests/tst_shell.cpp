@@ -88,17 +88,24 @@ void tst_Shell::setupFinishesBeforeTheMenu()
     QCOMPARE(runs, 1);
 }
 
+namespace {
+// What the pupil does to the splash.
+enum class SplashEvent { Click, RightClick, RightClickThenLeftRelease, Key };
+}
+Q_DECLARE_METATYPE(SplashEvent)
+
 void tst_Shell::leavingTheSplash_data()
 {
-    QTest::addColumn<int>("key"); // or the mouse: -1 a click, -2 a right click, -3 a right click and a left release alone
+    QTest::addColumn<SplashEvent>("event");
+    QTest::addColumn<int>("key");
     QTest::addColumn<bool>("leaves");
-    QTest::newRow("click") << -1 << true;
-    QTest::newRow("right click") << -2 << false;
-    QTest::newRow("right click, left release alone") << -3 << false;
-    QTest::newRow("letter") << int(Qt::Key_A) << true;
-    QTest::newRow("Esc") << int(Qt::Key_Escape) << true;
-    QTest::newRow("Shift") << int(Qt::Key_Shift) << false;
-    QTest::newRow("arrow") << int(Qt::Key_Left) << false;
+    QTest::newRow("click") << SplashEvent::Click << 0 << true;
+    QTest::newRow("right click") << SplashEvent::RightClick << 0 << false;
+    QTest::newRow("right click, left release alone") << SplashEvent::RightClickThenLeftRelease << 0 << false;
+    QTest::newRow("letter") << SplashEvent::Key << int(Qt::Key_A) << true;
+    QTest::newRow("Esc") << SplashEvent::Key << int(Qt::Key_Escape) << true;
+    QTest::newRow("Shift") << SplashEvent::Key << int(Qt::Key_Shift) << false;
+    QTest::newRow("arrow") << SplashEvent::Key << int(Qt::Key_Left) << false;
 }
 
 // The splash is the only window until a click or a character key; then the
@@ -106,6 +113,7 @@ void tst_Shell::leavingTheSplash_data()
 // its last window.
 void tst_Shell::leavingTheSplash()
 {
+    QFETCH(SplashEvent, event);
     QFETCH(int, key);
     QFETCH(bool, leaves);
     frmSplash* splash = &showForm<frmSplash>();
@@ -113,14 +121,21 @@ void tst_Shell::leavingTheSplash()
     QCOMPARE(splash->geometry().center(), QGuiApplication::primaryScreen()->availableGeometry().center());
     QSignalSpy lastWindowClosed(qApp, &QGuiApplication::lastWindowClosed);
 
-    if (key == -3) {
+    switch (event) {
+    case SplashEvent::Click:
+        QTest::mouseClick(splash, Qt::LeftButton);
+        break;
+    case SplashEvent::RightClick:
+        QTest::mouseClick(splash, Qt::RightButton);
+        break;
+    case SplashEvent::RightClickThenLeftRelease:
         QTest::mouseClick(splash, Qt::RightButton);
         QTest::mouseRelease(splash, Qt::LeftButton);
-    }
-    else if (key < 0)
-        QTest::mouseClick(splash, key == -1 ? Qt::LeftButton : Qt::RightButton);
-    else
+        break;
+    case SplashEvent::Key:
         QTest::keyClick(splash, Qt::Key(key));
+        break;
+    }
     QTest::qWait(20);
     QCOMPARE(formInstance<frmSplash>().isNull(), leaves);
     QCOMPARE(formInstance<frmMenu>().isNull(), !leaves);
