@@ -84,6 +84,7 @@ private slots:
     void theoremOptions();
     void rootSignsAfterTheFirstPress();
     void copyWorkedSolution();
+    void builtWindowHasOneOwner();
 };
 
 void tst_Windows::calculate_data()
@@ -599,6 +600,17 @@ void tst_Windows::copyWorkedSolution()
     click(calculateButton(theorem));
     QTest::keyClick(&theorem, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     QVERIFY(QGuiApplication::clipboard()->text().startsWith("Pythagorean Theorem\nA: solved for\nB: 4\nC: 5\n\n"));
+}
+
+// A window built for the command line belongs to the caller alone: a close
+// does not delete it behind the caller's back.
+void tst_Windows::builtWindowHasOneOwner()
+{
+    const std::unique_ptr<Form> form = calculatorWindows.front().build();
+    const QPointer<Form> watched(form.get());
+    form->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(watched);
 }
 
 QTEST_MAIN(tst_Windows)
