@@ -5,8 +5,6 @@
 namespace {
 constexpr double Pi = 3.14;
 constexpr double TwoPi = 6.28;
-// One third of pi as the stored product of 0.33 and 3.14, not 3.14 / 3.
-constexpr double OneThirdPi = 1.0362;
 }
 
 FrmCone::FrmCone(QWidget* parent)
@@ -24,7 +22,7 @@ void FrmCone::Command1_Click()
 
     ui.DispVol1->setCaption("1/3pi*" + SpacedNumberText(R) + " ²*" + SpacedNumberText(H));
     ui.DispVol2->setCaption("1/3pi*" + SpacedNumberText(R * R) + "*" + SpacedNumberText(H));
-    ui.DispVol3->setCaption(SpacedNumberText((OneThirdPi * (R * R)) * H));
+    ui.DispVol3->setCaption(SpacedNumberText(((Pi * (R * R)) * H) / 3));
     // The lateral surface is half the base's circumference times the slant
     // length; the circumference is worked out first, the half stays a factor
     // until the result.
