@@ -417,7 +417,7 @@ void tst_Windows::wholeLines_data()
     QTest::newRow("circle, whole") << "circ" << QStringList{"Radius=5"} << "DispArea3" << " 78.5";
     QTest::newRow("cone, large") << "Cone" << QStringList{"Hgt=-98765.4321", "Radius=-1.23456789012345e15"}
                                  << "DispVol2" << "1/3pi* 1.52415787532387E+3…";
-    QTest::newRow("theorem caption") << "Therom" << QStringList{} << "Label3" << "Pythagorean…";
+    QTest::newRow("menu, distance caption") << "menu" << QStringList{} << "Label11" << "Distance and…";
 }
 
 // A label that keeps its size shows only the lines that fit it whole; a cut
