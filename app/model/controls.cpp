@@ -27,40 +27,63 @@ QRect textArea(const QLabel* label)
     return area;
 }
 
-// Whether the label's own word wrapping shows the caption whole.
-bool fitsWhole(const QLabel* label, const QString& caption)
+// The text cut to the width with "…" where it does not fit: "Pythagorean…"
+// rather than "Pythagorean …".
+QString elided(const QFontMetrics& metrics, const QString& text, int width)
 {
-    const QRect area = textArea(label);
-    const QRect needed = label->fontMetrics().boundingRect(QRect(area.topLeft(), QSize(area.width(), 1 << 20)),
-                                                           int(label->alignment()) | Qt::TextWordWrap, caption);
-    return needed.height() <= area.height() && needed.width() <= area.width();
+    static const QRegularExpression blankBeforeEllipsis(QStringLiteral("\\s+(?=\u2026$)"));
+    return metrics.elidedText(text, Qt::ElideRight, width).remove(blankBeforeEllipsis);
 }
 
-// The lines that fit the label whole, the last one cut with "…" where the
-// caption goes on beyond it.
-QStringList wholeLines(const QLabel* label, const QString& caption)
+// The caption wrapped into the width at its blanks, a word too long for a
+// line broken where the line is full.
+QStringList wrapped(const QString& caption, const QFont& font, int width)
 {
-    const QRect area = textArea(label);
-    const QFontMetrics metrics = label->fontMetrics();
-    const qsizetype count = std::max(1, area.height() / metrics.height());
-    QTextLayout layout(caption, label->font());
+    QTextLayout layout(caption, font);
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     layout.setTextOption(option);
     layout.beginLayout();
     QStringList lines;
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(area.width());
-        if (lines.size() == count - 1) {
-            QString last = metrics.elidedText(caption.mid(line.textStart()), Qt::ElideRight, area.width());
-            // "Pythagorean…" rather than "Pythagorean …".
-            static const QRegularExpression blankBeforeEllipsis(QStringLiteral("\\s+(?=\u2026$)"));
-            lines << last.remove(blankBeforeEllipsis);
-            break;
-        }
+        line.setLineWidth(width);
         lines << caption.mid(line.textStart(), line.textLength());
     }
     layout.endLayout();
+    return lines;
+}
+
+// Whether every pixel the glyphs of the line paint, as the index-th line of
+// the label's text, lies inside its text area; the blank rows under the
+// glyphs may fall outside.
+bool inkInside(const QLabel* label, const QString& line, qsizetype index)
+{
+    const QRect area = textArea(label);
+    const QFontMetrics metrics = label->fontMetrics();
+    const int baseline = area.top() + int(index) * metrics.height() + metrics.ascent();
+    const QRect ink = metrics.tightBoundingRect(line).translated(0, baseline);
+    return ink.isEmpty() || (ink.top() >= area.top() && ink.bottom() <= area.bottom());
+}
+
+// The lines of a caption that the label's own word wrapping cannot show
+// whole: as many as have all their ink inside, the last one cut with "…".
+// Empty where the label shows the caption whole.
+QStringList cutLines(const QLabel* label, const QString& caption)
+{
+    const QRect area = textArea(label);
+    const QFontMetrics metrics = label->fontMetrics();
+    QStringList lines = wrapped(caption, label->font(), area.width());
+    qsizetype count = 1;
+    while (count < lines.size() && inkInside(label, lines[count], count))
+        ++count;
+    const bool wordsWhole =
+        metrics.boundingRect(QRect(0, 0, area.width(), 1 << 20), Qt::TextWordWrap, caption).width() <= area.width();
+    if (wordsWhole && count == lines.size() && inkInside(label, lines[0], 0))
+        return {};
+
+    lines.resize(count);
+    QString& last = lines.last();
+    last = elided(metrics, caption.mid(lines.join(QString()).size() - last.size()), area.width());
     return lines;
 }
 
@@ -69,15 +92,15 @@ QStringList wholeLines(const QLabel* label, const QString& caption)
 void setWholeCaption(QLabel* label, const QString& caption)
 {
     label->setText(caption);
-    const QString whole = fitsWhole(label, caption) ? QString() : caption;
+    const QString whole = cutLines(label, caption).isEmpty() ? QString() : caption;
     label->setToolTip(whole.trimmed());
     label->setAccessibleDescription(whole);
 }
 
 bool paintWholeLines(QLabel* label)
 {
-    const QString caption = label->text();
-    if (fitsWhole(label, caption))
+    const QStringList lines = cutLines(label, label->text());
+    if (lines.isEmpty())
         return false;
     QPainter painter(label);
     if (label->frameShape() != QFrame::NoFrame) {
@@ -91,7 +114,6 @@ bool paintWholeLines(QLabel* label)
     const QRect area = textArea(label);
     const int height = label->fontMetrics().height();
     const Qt::Alignment across = label->alignment() & Qt::AlignHorizontal_Mask;
-    const QStringList lines = wholeLines(label, caption);
     for (qsizetype i = 0; i < lines.size(); ++i) {
         // The blank a line broke at does not count in its alignment.
         QString text = lines[i];
@@ -134,15 +156,31 @@ void StepLine::fitCaption()
 {
     const QFontMetrics metrics = fontMetrics();
     resize(metrics.horizontalAdvance(text()), metrics.height());
-    if (!parentWidget())
-        return;
-    // A line longer than its frame is cut at the frame's border, never
-    // painted over it.
-    const QRect inside = parentWidget()->rect().adjusted(1, 1, -1, -1).translated(-pos());
-    if (inside.contains(rect()))
-        clearMask();
+    // A line longer than its frame is cut just inside the frame's border,
+    // never painted over it, and ends in "…" there; its whole text is then
+    // its tooltip and description.
+    QRect room = rect();
+    if (parentWidget())
+        room &= parentWidget()->rect().adjusted(1, 1, -1, -1).translated(-pos());
+    m_cut = room != rect();
+    if (m_cut)
+        setMask(room);
     else
-        setMask(QRegion(rect() & inside));
+        clearMask();
+    setToolTip(m_cut ? text().trimmed() : QString());
+    setAccessibleDescription(m_cut ? text() : QString());
+}
+
+void StepLine::paintEvent(QPaintEvent* event)
+{
+    if (!m_cut) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    const QRect room(0, 0, mask().boundingRect().right() + 1, height());
+    style()->drawItemText(&painter, room, int(alignment()), palette(), isEnabled(),
+                          elided(fontMetrics(), text(), room.width()), foregroundRole());
 }
 
 ImageBox::ImageBox(QWidget* parent)

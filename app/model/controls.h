@@ -10,7 +10,8 @@
 class QAccessibleInterface;
 
 // A step line of a calculator window. With AutoSize it grows and shrinks to
-// its caption on one line; without, it keeps its size and wraps the caption.
+// its caption on one line, cut with "…" at its frame's border; without, it
+// keeps its size and wraps the caption.
 class StepLine : public QLabel
 {
     Q_OBJECT
@@ -29,16 +30,21 @@ signals:
     // A handler wrote the caption, whether or not it changed.
     void written();
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     void fitCaption();
 
     bool m_autoSize = false;
+    bool m_cut = false;
 };
 
 // A label that keeps its size wraps its caption and shows only the lines
-// that fit its height whole. A caption that does not fit is cut: the visible
-// lines carry as much of it as they can (breaking inside a word only where
-// the word alone is too wide) and the last one ends in "…", so that a cut
+// whose glyphs paint all their ink inside it (blank rows under the last one
+// may fall outside). A caption that does not fit is cut: the visible lines
+// carry as much of it as they can (breaking inside a word only where the
+// word alone is too wide) and the last one ends in "…", so that a cut
 // number never passes for a whole one. The whole caption is then the
 // label's tooltip and accessible description.
 void setWholeCaption(QLabel* label, const QString& caption);

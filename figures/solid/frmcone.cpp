@@ -3,11 +3,6 @@
 #include "figures/pi.h"
 #include "numeric/numbertext.h"
 
-namespace {
-// One third of pi as the stored product of 0.33 and 3.14, not 3.14 / 3.
-constexpr double OneThirdPi = 1.0362;
-}
-
 FrmCone::FrmCone(QWidget* parent)
     : Form(parent)
 {
@@ -23,7 +18,7 @@ void FrmCone::Command1_Click()
 
     ui.DispVol1->setCaption("1/3pi*" + SpacedNumberText(R) + " ²*" + SpacedNumberText(H));
     ui.DispVol2->setCaption("1/3pi*" + SpacedNumberText(R * R) + "*" + SpacedNumberText(H));
-    ui.DispVol3->setCaption(SpacedNumberText((OneThirdPi * (R * R)) * H));
+    ui.DispVol3->setCaption(SpacedNumberText(((Pi * (R * R)) * H) / 3));
     // The lateral surface is half the base's circumference times the slant
     // length; the circumference is worked out first, the half stays a factor
     // until the result.

@@ -2,11 +2,6 @@
 
 #include "numeric/numbertext.h"
 
-namespace {
-// One third as the short stored value 0.33, not 1 / 3.
-constexpr double OneThird = 0.33;
-}
-
 FrmPyramid::FrmPyramid(QWidget* parent)
     : Form(parent)
 {
@@ -22,7 +17,7 @@ void FrmPyramid::Command1_Click()
 
     ui.DispVol1->setCaption("1/3*" + SpacedNumberText(L) + " ²*" + SpacedNumberText(H));
     ui.DispVol2->setCaption("1/3*" + SpacedNumberText(L * L) + "*" + SpacedNumberText(H));
-    ui.DispVol3->setCaption(SpacedNumberText((OneThird * (L * L)) * H));
+    ui.DispVol3->setCaption(SpacedNumberText(((L * L) * H) / 3));
     // Four side triangles and the square base.
     ui.DispSA1->setCaption("2*" + SpacedNumberText(L) + "*" + SpacedNumberText(S) + "+"
                            + SpacedNumberText(L) + " ²");

@@ -5,12 +5,6 @@
 #include "figures/pi.h"
 #include "numeric/numbertext.h"
 
-namespace {
-// Four thirds of pi as the stored product of 1.33 and 3.14 (4 / 3 * 3.14
-// would give other digits).
-constexpr double FourThirdsPi = 4.176200000000001;
-}
-
 FrmSphere::FrmSphere(QWidget* parent)
     : Form(parent)
 {
@@ -24,7 +18,7 @@ void FrmSphere::Command1_Click()
 
     ui.DispVol1->setCaption("4/3pi*" + SpacedNumberText(R) + " ³");
     ui.DispVol2->setCaption("4/3pi*" + SpacedNumberText(std::pow(R, 3)));
-    ui.DispVol3->setCaption(SpacedNumberText(FourThirdsPi * std::pow(R, 3)));
+    ui.DispVol3->setCaption(SpacedNumberText((FourPi * std::pow(R, 3)) / 3));
     ui.DispSA1->setCaption("4pi*" + SpacedNumberText(R) + " ²");
     ui.DispSA2->setCaption("4pi*" + SpacedNumberText(R * R));
     ui.DispSA3->setCaption(SpacedNumberText(FourPi * (R * R)));

@@ -1,0 +1,57 @@
+// Every glyph drawn whole, with large entries in every box: a label that keeps its size shows what it shows when
+// tall enough, or "…" where ink would fall below it; a step line its text, or whole characters and "…" in its frame.
+
+#include <QTest>
+
+#include "app/frmmenu.h"
+#include "testkit.h"
+
+using namespace testkit;
+
+class tst_Captions : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { start(); }
+    void noGlyphCut_data()
+    {
+        QTest::addColumn<int>("window"); // -1 for the menu
+        for (int i = -1; i < int(calculatorWindows.size()); ++i)
+            QTest::newRow(i < 0 ? "menu" : calculatorWindows[size_t(i)].name) << i;
+    }
+    void noGlyphCut();
+};
+
+void tst_Captions::noGlyphCut()
+{
+    QFETCH(int, window);
+    Form& form = window < 0 ? showForm<frmMenu>() : open(calculatorWindows[size_t(window)]);
+    for (const Form::Entry& entry : form.entries())
+        type(entry.box, "-1.23456789012345e15");
+    if (QPushButton* calculate = calculateButton(form))
+        messageBoxes([calculate] { click(calculate); });
+    int cut = 0;
+    for (QLabel* label : form.findChildren<QLabel*>()) {
+        QString whole = label->toolTip().isEmpty() ? QString() : label->text(), drawn = label->text();
+        if (auto* line = qobject_cast<StepLine*>(label); line && line->autoSize() && !drawn.isEmpty()) {
+            const QRect room = line->rect() & QRect(-line->pos(), line->parentWidget()->size()).adjusted(1, 1, -1, -1);
+            const QImage shown = ink(line->grab(room).toImage());
+            whole = room == line->rect() ? QString() : drawn;
+            while (!whole.isEmpty() && !drawn.isEmpty() && ink(line, drawn + u'…') != shown)
+                drawn.chop(1);
+            QCOMPARE(shown, ink(line, whole.isEmpty() ? drawn : drawn + u'…'));
+        } else if (label->wordWrap()) {
+            const QImage shown = label->grab(label->contentsRect()).toImage();
+            label->resize(label->width(), label->height() + 100);
+            const QImage tall = label->grab(label->contentsRect()).toImage();
+            QVERIFY(whole.isEmpty() ? ink(shown) == ink(tall) : ink(tall.copy(shown.rect())) != ink(tall));
+        }
+        cut += !whole.isEmpty() && qobject_cast<StepLine*>(label);
+        QCOMPARE(std::pair(label->toolTip(), label->accessibleDescription()), std::pair(whole.trimmed(), whole));
+    }
+    QCOMPARE(cut > 0, window >= 0);
+}
+
+QTEST_MAIN(tst_Captions)
+#include "tst_captions.moc"
