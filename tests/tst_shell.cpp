@@ -86,6 +86,14 @@ void tst_Shell::setupFinishesBeforeTheMenu()
     QVERIFY(!formInstance<frmMenu>()->windowIcon().isNull());
     QTest::qWait(20);
     QCOMPARE(runs, 1);
+
+    // Done once: a later call leaves alone a font set since.
+    const QFont dialog = QApplication::font();
+    const QFont other(QStringLiteral("Serif"), 20);
+    QApplication::setFont(other);
+    finishSetup();
+    QCOMPARE(QApplication::font(), other);
+    QApplication::setFont(dialog);
 }
 
 namespace {
@@ -119,6 +127,9 @@ void tst_Shell::leavingTheSplash()
     frmSplash* splash = &showForm<frmSplash>();
     QVERIFY(QTest::qWaitForWindowActive(splash));
     QCOMPARE(splash->geometry().center(), QGuiApplication::primaryScreen()->availableGeometry().center());
+    // No title bar, no frame.
+    QCOMPARE(splash->windowType(), Qt::SplashScreen);
+    QVERIFY(splash->windowFlags() & Qt::FramelessWindowHint);
     QSignalSpy lastWindowClosed(qApp, &QGuiApplication::lastWindowClosed);
 
     switch (event) {

@@ -10,21 +10,16 @@
 
 namespace {
 
-// Where a label puts its text: inside its frame and margin, indented as
-// QLabel indents it.
+// Where a label puts its text: inside its frame and margin, indented on the
+// sides it is aligned to. Labels that wrap are aligned to the top; a
+// bordered one has an indent of a pixel, the others none.
 QRect textArea(const QLabel* label)
 {
     const int margin = label->margin();
-    QRect area = label->contentsRect().adjusted(margin, margin, -margin, -margin);
-    int indent = label->indent();
-    if (indent < 0 && label->frameWidth() > 0)
-        indent = label->fontMetrics().horizontalAdvance(u'x') / 2 - margin;
-    if (indent > 0) {
-        const Qt::Alignment align = label->alignment();
-        area.adjust(align & Qt::AlignLeft ? indent : 0, align & Qt::AlignTop ? indent : 0,
-                    align & Qt::AlignRight ? -indent : 0, align & Qt::AlignBottom ? -indent : 0);
-    }
-    return area;
+    const int indent = std::max(0, label->indent());
+    const Qt::Alignment align = label->alignment();
+    return label->contentsRect().adjusted(margin + (align & Qt::AlignLeft ? indent : 0), margin + indent,
+                                          -margin - (align & Qt::AlignRight ? indent : 0), -margin);
 }
 
 // The text cut to the width with "…" where it does not fit: "Pythagorean…"
