@@ -1,11 +1,8 @@
-// Feeds the fuzz target every file named on the command line, and every file
-// in each folder named there, once each and in name order: the seeds checked
-// by an ordinary build, without libFuzzer. A broken property aborts, as it
-// does under the fuzzer; the last input named on standard output is the one
-// that broke it.
+// Feeds the fuzz target each file of the folders named on the command line
+// once, in name order, without libFuzzer. Each input's name is written before
+// it is fed, so a broken property (which aborts) follows the name of its input.
 
 #include <algorithm>
-#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -17,36 +14,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 
 int main(int argc, char* argv[])
 {
-    namespace fs = std::filesystem;
-    std::vector<fs::path> inputs;
-    for (int i = 1; i < argc; ++i) {
-        const fs::path named(argv[i]);
-        if (!fs::is_directory(named)) {
-            inputs.push_back(named);
-            continue;
-        }
-        for (const fs::directory_entry& entry : fs::directory_iterator(named)) {
-            if (entry.is_regular_file())
-                inputs.push_back(entry.path());
-        }
-    }
+    std::vector<std::filesystem::path> inputs;
+    for (int i = 1; i < argc; ++i)
+        inputs.insert(inputs.end(), std::filesystem::directory_iterator(argv[i]), {});
     std::sort(inputs.begin(), inputs.end());
-    if (inputs.empty()) {
-        std::fprintf(stderr, "no inputs\n");
-        return 1;
-    }
-
-    for (const fs::path& input : inputs) {
+    for (const std::filesystem::path& input : inputs) {
+        std::fprintf(stderr, "%s\n", input.filename().c_str());
         std::ifstream file(input, std::ios::binary);
-        if (!file) {
-            std::fprintf(stderr, "cannot read %s\n", input.c_str());
-            return 1;
-        }
         const std::vector<char> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-        std::printf("%s\n", input.filename().c_str());
-        std::fflush(stdout);
+        if (!file)
+            return 1;
         LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
     }
-    std::printf("%zu inputs, every property held\n", inputs.size());
-    return 0;
+    std::fprintf(stderr, "%zu inputs, every property held\n", inputs.size());
+    return inputs.empty();
 }
