@@ -7,10 +7,11 @@ JOBS ?= $(shell nproc)
 
 all: build
 
-# What `deps` installs: what building and running need, and what the tests
-# or the package need when a goal on the command line asks for them.
-DEPS = run $(if $(filter test test-sanitize fuzz bench,$(MAKECMDGOALS)),test) \
-  $(if $(filter package package-check,$(MAKECMDGOALS)),package)
+# What `deps` installs: what building and running need, and what the tests,
+# the fuzzer, the package or its check need when a goal on the command line
+# asks for them.
+DEPS = run $(if $(filter test test-sanitize,$(MAKECMDGOALS)),test) $(if $(filter fuzz,$(MAKECMDGOALS)),fuzz) \
+  $(if $(filter package package-check,$(MAKECMDGOALS)),package) $(if $(filter package-check,$(MAKECMDGOALS)),package-check)
 deps:
 	@tools/install-deps.sh $(DEPS)
 

@@ -4,6 +4,8 @@
 # the program, its manual page, a valid desktop entry, valid AppStream
 # metadata and the icon at every hicolor size the entry's Icon= names.
 set -eu
+# The validators come with the tests' set-up: a check that cannot run fails.
+for t in desktop-file-validate appstreamcli; do command -v $t >/dev/null || { echo "no $t: tools/install-deps.sh test installs it"; exit 1; }; done
 build="$1"
 root="$(mktemp -d)"
 trap 'rm -rf "$root"' EXIT

@@ -1,37 +1,44 @@
 #!/bin/sh
 # Installs the Debian packages that one kind of work on Tessaro needs, and
 # asks apt-get only for those that are missing, so a second run does nothing.
-#   tools/install-deps.sh run           # build and start the program
-#   tools/install-deps.sh run test      # and build and run every test
-#   tools/install-deps.sh run package   # and build and check the Debian package
+#   tools/install-deps.sh run                 # build and start the program
+#   tools/install-deps.sh run test            # and build and run every test
+#   tools/install-deps.sh run fuzz            # and fuzz the number text
+#   tools/install-deps.sh run package         # and build the Debian package
+#   tools/install-deps.sh run package package-check   # and check it
 set -eu
 
 # Building and running: the compiler, CMake and Qt with its X11 platform
-# plugin; fontconfig and one system font so that Qt starts without warnings.
-run="g++ make cmake qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fontconfig fonts-dejavu-core"
-# The tests: clang and its run-time libraries build the number text fuzzer;
-# a virtual X server for the benchmarks; the desktop's own validators for
-# the installed layout; fontTools for the font table test (python3-munkres
-# settles fontTools' choice between it and SciPy, which would bring some
-# thirty packages more).
-test="clang libclang-rt-dev xvfb xauth desktop-file-utils appstream python3-munkres python3-fonttools"
-# The Debian package: debhelper and dpkg-dev build it, lintian and the
-# desktop validators check it.
-package="build-essential debhelper dpkg-dev lintian desktop-file-utils appstream"
+# plugin; fontconfig and one system font so that Qt starts without warnings;
+# a virtual X server for machines without a display (xvfb-run needs xauth).
+run="g++ make cmake qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fontconfig fonts-dejavu-core xvfb xauth"
+# The tests: the desktop's own validators for the installed layout; Python
+# (which Qt's development files bring anyway) for the font table test.
+test="desktop-file-utils appstream python3"
+# The number text fuzzer: clang and its run-time libraries, which alone
+# have libFuzzer.
+fuzz="clang libclang-rt-dev"
+# The Debian package: debhelper and dpkg-dev build it.
+package="build-essential debhelper dpkg-dev"
+# Checking the package: lintian and the desktop's validators.
+package_check="lintian desktop-file-utils appstream"
 
 packages="$run"
 for group in "$@"; do
   case "$group" in
     run) ;;
     test) packages="$packages $test" ;;
+    fuzz) packages="$packages $fuzz" ;;
     package) packages="$packages $package" ;;
-    *) echo "usage: $0 [run] [test] [package]" >&2; exit 2 ;;
+    package-check) packages="$packages $package_check" ;;
+    *) echo "usage: $0 [run] [test] [fuzz] [package] [package-check]" >&2; exit 2 ;;
   esac
 done
 
 # Installed, or installed with triggers still to run: both are usable.
 missing=""
 for p in $packages; do
+  case " $missing " in *" $p "*) continue ;; esac
   case "$(dpkg-query -W -f='${db:Status-Status}' "$p" 2>/dev/null)" in
     installed | triggers-pending | triggers-awaited) ;;
     *) missing="$missing $p" ;;
