@@ -81,7 +81,7 @@ void tst_NumberText::spacedNumberText_data()
     QTest::newRow("below one") << 0.5 << " .5";
     QTest::newRow("negative below one") << -0.25 << "-.25";
     QTest::newRow("fifteen digits") << 0.1 + 0.2 << " .3";
-    QTest::newRow("sphere constant") << 4.176200000000001 << " 4.1762";
+    QTest::newRow("a sixteenth digit rounded away") << 4.176200000000001 << " 4.1762";
     QTest::newRow("root two") << std::sqrt(2.0) << " 1.4142135623731";
     QTest::newRow("largest plain") << 999999999999999.0 << " 999999999999999";
     QTest::newRow("rounds up to exponent") << 999999999999999.9 << " 1E+15";
