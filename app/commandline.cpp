@@ -17,9 +17,10 @@
 
 namespace {
 
-const char synopsis[] = "tessaro --solve FIGURE [NAME=VALUE]... [--json] | --solve - [--json] | --list | --help | --version";
+const char synopsis[] =
+    "tessaro --solve FIGURE [NAME=VALUE]... [--json] | --solve - [--json] | --list | --help | --version";
 
-const char usage[] = R"(Usage: tessaro [Qt options]
+const char usage[] = R"usage(Usage: tessaro [Qt options]
        tessaro --solve FIGURE [NAME=VALUE]... [--json]
        tessaro --solve - [--json]
        tessaro --list | --help | --version
@@ -32,9 +33,10 @@ Without options Tessaro opens its windows, the splash first; Qt's options
       text that "Copy Worked Solution" gives after typing them into the
       figure's window and pressing "Calculate". NAME is the label of a box;
       case does not matter and blanks may be left out. VALUE is a number
-      as a whole: a sign, digits with at most one ".", an exponent (-2.5,
-      1e6); anything else is refused. A box left out is read as an empty
-      box, as in the window: as 0, so name every box the results need.
+      as a whole: an optional sign, digits with at most one ".", an
+      optional exponent (-2.5, 1e6); anything else, such as 1,5, is
+      refused. A box left out is read as an empty box, as in the window:
+      as 0, so name every box the results need.
       For the Pythagorean theorem, solve=a, solve=b or solve=c picks the
       side to solve for (c unless given).
   --solve -
@@ -61,9 +63,10 @@ With --solve -, the worst of the lines.
 
 Examples:
   tessaro --solve cone radius=3 height=4 slength=5
-  printf '%s\n' 'cone radius=3 height=4 slength=5' 'cone radius=5 height=12 slength=13' |
-    tessaro --solve -
-)";
+  for n in 1 2 3; do
+    echo "cone radius=$((3*n)) height=$((4*n)) slength=$((5*n))"
+  done | tessaro --solve -
+)usage";
 
 // Only Qt's failures reach the shell's user, and as the program's own.
 void onlyFailures(QtMsgType type, const QMessageLogContext&, const QString& message)
@@ -105,7 +108,7 @@ QString output(const Problem& problem, const Solved& solved, bool json, qsizetyp
 QString shown(const WorkedSolution::Message& message)
 {
     return (message.title == QCoreApplication::applicationName() ? QString() : message.title + QStringLiteral(": "))
-           + message.text;
+        + message.text;
 }
 
 int solveOne(const QStringList& words, bool json, QTextStream& out, QTextStream& err)
@@ -161,7 +164,8 @@ int solveCommand(QStringList arguments, QTextStream& out, QTextStream& err)
     if (arguments.value(0) != QLatin1String("-"))
         return solveOne(arguments, json, out, err);
     if (arguments.size() > 1)
-        throw UsageError{QStringLiteral("%1: with --solve -, the problems come from standard input").arg(quoted(arguments[1]))};
+        throw UsageError{
+            QStringLiteral("%1: with --solve -, the problems come from standard input").arg(quoted(arguments[1]))};
     return solveLines(json, out, err);
 }
 
@@ -182,11 +186,12 @@ int run(QStringList arguments, QTextStream& out, QTextStream& err)
     if (mode == QLatin1String("--solve"))
         return solveCommand(arguments, out, err);
     const bool known = mode == QLatin1String("--list") || mode == QLatin1String("--help") || mode == QLatin1String("-h")
-                       || mode == QLatin1String("--version");
+        || mode == QLatin1String("--version");
     if (!known && mode.startsWith(QLatin1String("--")) && mode != QLatin1String("--json"))
         throw UsageError{QStringLiteral("unknown option %1").arg(quoted(mode))};
     if (!known)
-        throw UsageError{QStringLiteral("the first argument must be --solve, --list, --help or --version, not %1").arg(quoted(mode))};
+        throw UsageError{QStringLiteral("the first argument must be --solve, --list, --help or --version, not %1")
+                             .arg(quoted(mode))};
     if (!arguments.isEmpty())
         throw UsageError{QStringLiteral("%1 takes no arguments, not %2").arg(mode, quoted(arguments.first()))};
     if (mode == QLatin1String("--list"))
@@ -208,8 +213,9 @@ int wrongCommandLine(const QString& message)
 
 bool wantsCommandLine(int argc, char* argv[])
 {
-    return std::any_of(argv + 1, argv + argc,
-                       [](const char* argument) { return std::strncmp(argument, "--", 2) == 0 || std::strcmp(argument, "-h") == 0; });
+    return std::any_of(argv + 1, argv + argc, [](const char* argument) {
+        return std::strncmp(argument, "--", 2) == 0 || std::strcmp(argument, "-h") == 0;
+    });
 }
 
 int runCommandLine(int argc, char* argv[])

@@ -42,8 +42,7 @@ bool isNumber(QStringView text)
             ++count;
         return count;
     };
-    while (next(blank)) {
-    }
+    while (next(blank)) { }
     next(sign);
     qsizetype mantissa = digits();
     if (next([](QChar c) { return c == u'.'; }))
@@ -55,8 +54,7 @@ bool isNumber(QStringView text)
         if (digits() == 0)
             return false;
     }
-    while (next(blank)) {
-    }
+    while (next(blank)) { }
     return at == text.size();
 }
 
@@ -88,7 +86,8 @@ Problem readProblem(const QStringList& words)
     Problem problem;
     problem.window = calculatorWindowNamed(key(words.first()));
     if (!problem.window)
-        throw UsageError{QStringLiteral("there is no figure %1; the figures are: %2").arg(quoted(words.first()), figureNames())};
+        throw UsageError{
+            QStringLiteral("there is no figure %1; the figures are: %2").arg(quoted(words.first()), figureNames())};
     const QString figure = QString::fromLatin1(problem.window->name);
     const QStringList boxes = QString::fromLatin1(problem.window->boxes).split(QStringLiteral(", "));
     const QStringList options = QString::fromLatin1(problem.window->options).split(u'|', Qt::SkipEmptyParts);
@@ -104,8 +103,10 @@ Problem readProblem(const QStringList& words)
         const qsizetype box = indexOfKey(boxes, key(name));
         const bool solve = box < 0 && !options.isEmpty() && key(name) == QLatin1String("solve");
         if (box < 0 && !solve) {
-            const QString names = (boxes + (options.isEmpty() ? QStringList() : QStringList{"solve"})).join(QStringLiteral(", "));
-            throw UsageError{QStringLiteral("the %1 has no box %2; its boxes are: %3").arg(figure, quoted(name), names)};
+            const QString names =
+                (boxes + (options.isEmpty() ? QStringList() : QStringList{"solve"})).join(QStringLiteral(", "));
+            throw UsageError{
+                QStringLiteral("the %1 has no box %2; its boxes are: %3").arg(figure, quoted(name), names)};
         }
         if (std::exchange(named[solve ? boxes.size() : box], true))
             throw UsageError{QStringLiteral("%1 is given twice").arg(escaped(name))};
@@ -136,8 +137,9 @@ QString escaped(QStringView text)
             shown += QStringLiteral("\\t");
         else if (c == U'\r')
             shown += QStringLiteral("\\r");
-        else if (category == QChar::Other_Control || category == QChar::Other_Format || category == QChar::Other_Surrogate
-                 || category == QChar::Separator_Line || category == QChar::Separator_Paragraph)
+        else if (category == QChar::Other_Control || category == QChar::Other_Format
+                 || category == QChar::Other_Surrogate || category == QChar::Separator_Line
+                 || category == QChar::Separator_Paragraph)
             shown += (c > 0xFFFF ? QStringLiteral("\\U%1") : QStringLiteral("\\u%1"))
                          .arg(QString::number(c, 16).toUpper(), c > 0xFFFF ? 8 : 4, u'0');
         else

@@ -14,8 +14,8 @@ namespace {
 bool fit(const std::string& path)
 {
     struct stat status;
-    return !path.empty() && lstat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode)
-           && status.st_uid == geteuid() && (status.st_mode & 07777) == S_IRWXU;
+    return !path.empty() && lstat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode) && status.st_uid == geteuid()
+        && (status.st_mode & 07777) == S_IRWXU;
 }
 
 std::string environment(const char* name)

@@ -47,7 +47,8 @@ constexpr CalculatorWindow window(const char* name, const char* picture, const c
 const std::array<CalculatorWindow, 12> calculatorWindows = {
     window<frmsquare>("rectangle", "square", "5 3", "Length, Width"),
     window<FrmTriangle>("triangle", "Triangle", "4 6 3 4 5", "Height, Base, Side 1, Side 2, Side 3"),
-    window<FrmTrapezoid>("trapezoid", "trape", "4 3 4 5 6 5 3", "Height, Side 1, Side 2, Side 3, Side 4, Base 2, Base 1"),
+    window<FrmTrapezoid>("trapezoid", "trape", "4 3 4 5 6 5 3",
+                         "Height, Side 1, Side 2, Side 3, Side 4, Base 2, Base 1"),
     window<FrmParallelogram>("parallelogram", "para", "5 2 3", "SLength, Height, Base"),
     window<FrmCircle>("circle", "circ", "5", "Radius"),
     window<FrmRecSolid>("rectangular-solid", "RecSolid", "4 2 3", "Length, Height, Width"),

@@ -17,8 +17,8 @@ QStringList randomProblems(int count, quint32 seed)
         for (const QString& box : QString::fromLatin1(window.boxes).split(QStringLiteral(", "))) {
             if (random.bounded(6) == 0)
                 continue;
-            const QString value = random.bounded(12) ? QString::number(random.bounded(1, 2000) / 100.0)
-                                                     : odd[random.bounded(odd.size())];
+            const QString value =
+                random.bounded(12) ? QString::number(random.bounded(1, 2000) / 100.0) : odd[random.bounded(odd.size())];
             words << QString(box).remove(u' ').toLower() + u'=' + value;
         }
         if (*window.options && random.bounded(2))
@@ -36,7 +36,7 @@ QByteArray asSeparateCalls(const QStringList& problems, bool json,
     QByteArray expected;
     for (qsizetype i = 0; i < problems.size(); ++i) {
         const QStringList arguments = QStringList{"--solve"} + problems[i].split(u' ', Qt::SkipEmptyParts)
-                                      + (json ? QStringList{"--json"} : QStringList());
+            + (json ? QStringList{"--json"} : QStringList());
         const QByteArray alone = call(arguments);
         if (alone.isEmpty())
             continue;

@@ -374,15 +374,16 @@ void tst_Shell::commandLine_data()
     QTest::addColumn<QString>("out"); // what standard output starts with
     QTest::addColumn<QString>("err"); // what standard error starts with; all of it if it ends a line
     const QString usage = QStringLiteral("\ntessaro: usage: tessaro --solve FIGURE");
-    const auto row = [](const char* name, const QStringList& arguments, int status, const QString& out, const QString& err) {
-        QTest::newRow(name) << arguments << status << out << err;
-    };
+    const auto row = [](const char* name, const QStringList& arguments, int status, const QString& out,
+                        const QString& err) { QTest::newRow(name) << arguments << status << out << err; };
     row("overflow: the lines reached", {"--solve", "circle", "radius=1e200"}, 1,
         "Circle\nRadius: 1e200\n\n Area=Pi*R²\npi* 1E+200 ²\n\nPerimeter=2Pi*R\n",
         "tessaro: Overflow: a result is too large to calculate.\n");
     row("negative root", {"--solve", "pythagorean", "solve=a", "b=-10", "c=5"}, 1,
-        "Pythagorean Theorem\nA: solved for\nB: -10\nC: 5\n", "tessaro: Invalid calculation: square root of a negative number.\n");
-    row("rejected by the window", {"--solve", "pythagorean", "solve=B", "a=5", "c=4"}, 1, "Pythagorean Theorem\nA: 5\nB: solved for\n",
+        "Pythagorean Theorem\nA: solved for\nB: -10\nC: 5\n",
+        "tessaro: Invalid calculation: square root of a negative number.\n");
+    row("rejected by the window", {"--solve", "pythagorean", "solve=B", "a=5", "c=4"}, 1,
+        "Pythagorean Theorem\nA: 5\nB: solved for\n",
         "tessaro: Invalid Entry: Error: A + B Cannot be greater than C\n");
     row("JSON", {"--solve", "circle", "--json", "radius=2"}, 0,
         R"({"caption":"Circle","entries":[{"name":"Radius","solvedFor":false,"value":"2"}],"error":null,"figure":"circle",)"
@@ -391,52 +392,71 @@ void tst_Shell::commandLine_data()
     row("error in JSON", {"--solve", "pythagorean", "solve=a", "b=5", "c=5", "--json"}, 1,
         R"({"caption":"Pythagorean Theorem","entries":[{"name":"A","solvedFor":true,"value":null},)"
         R"({"name":"B","solvedFor":false,"value":"5"},{"name":"C","solvedFor":false,"value":"5"}],)"
-        R"("error":{"message":"Error: A + B Cannot be greater than C","title":"Invalid Entry"},)", "tessaro: Invalid Entry");
+        R"("error":{"message":"Error: A + B Cannot be greater than C","title":"Invalid Entry"},)",
+        "tessaro: Invalid Entry");
     row("JSON before --solve", {"--json", "--solve", "circle"}, 2, "",
         "tessaro: the first argument must be --solve, --list, --help or --version, not \"--json\"" + usage);
-    row("Qt option before --solve", {"-platform", "xcb", "--solve", "circle"}, 2, "", "tessaro: the first argument must be");
-    row("Qt option dangling", {"--solve", "circle", "radius=5", "-platform"}, 2, "", "tessaro: \"-platform\" is not NAME=VALUE" + usage);
-    row("Qt option reading a file", {"--solve", "circle", "-stylesheet", "/dev/zero"}, 2, "", "tessaro: \"-stylesheet\" is not");
-    row("Qt option with --list", {"--list", "-qwindowgeometry"}, 2, "", "tessaro: --list takes no arguments, not \"-qwindowgeometry\"");
+    row("Qt option before --solve", {"-platform", "xcb", "--solve", "circle"}, 2, "",
+        "tessaro: the first argument must be");
+    row("Qt option dangling", {"--solve", "circle", "radius=5", "-platform"}, 2, "",
+        "tessaro: \"-platform\" is not NAME=VALUE" + usage);
+    row("Qt option reading a file", {"--solve", "circle", "-stylesheet", "/dev/zero"}, 2, "",
+        "tessaro: \"-stylesheet\" is not");
+    row("Qt option with --list", {"--list", "-qwindowgeometry"}, 2, "",
+        "tessaro: --list takes no arguments, not \"-qwindowgeometry\"");
     row("Qt option with --help", {"--help", "-platform"}, 2, "", "tessaro: --help takes no arguments");
     row("--version with more", {"--version", "x"}, 2, "", "tessaro: --version takes no arguments");
     row("misspelt option", {"--HELP"}, 2, "", "tessaro: unknown option \"--HELP\"" + usage);
     row("option with =", {"--solve=circle", "radius=5"}, 2, "", "tessaro: unknown option \"--solve=circle\"");
     row("unknown option after --solve", {"--solve", "sphere", "--xml"}, 2, "", "tessaro: unknown option \"--xml\"");
-    row("argument left by Qt", {"-platform", "offscreen", "-help"}, 2, "", "tessaro: unknown argument \"-help\"" + usage);
-    row("no display", {}, 2, "", "tessaro: no display to open the windows on; run it under a virtual X server: "
-                                 "xvfb-run -s '-screen 0 1280x1024x24' tessaro; or worked solutions without a display: tessaro --solve …\n");
-    row("unknown figure", {"--solve", "hexagon"}, 2, "", "tessaro: there is no figure \"hexagon\"; the figures are: rectangle, triangle,");
-    row("escape in a figure", {"--solve", "he\x1b[31mx\u202e"}, 2, "", "tessaro: there is no figure \"he\\u001B[31mx\\u202E\"");
+    row("argument left by Qt", {"-platform", "offscreen", "-help"}, 2, "",
+        "tessaro: unknown argument \"-help\"" + usage);
+    row("no display", {}, 2, "",
+        "tessaro: no display to open the windows on; run it under a virtual X server: "
+        "xvfb-run -s '-screen 0 1280x1024x24' tessaro; or worked solutions without a display: tessaro --solve …\n");
+    row("unknown figure", {"--solve", "hexagon"}, 2, "",
+        "tessaro: there is no figure \"hexagon\"; the figures are: rectangle, triangle,");
+    row("escape in a figure", {"--solve", "he\x1b[31mx\u202e"}, 2, "",
+        "tessaro: there is no figure \"he\\u001B[31mx\\u202E\"");
     row("no figure", {"--solve"}, 2, "", "tessaro: --solve needs a figure: rectangle,");
-    row("unknown box", {"--solve", "cone", "diameter=2"}, 2, "", "tessaro: the cone has no box \"diameter\"; its boxes are: SLength, Height, Radius" + usage);
-    row("solve= without options", {"--solve", "circle", "solve=a"}, 2, "", "tessaro: the circle has no box \"solve\"; its boxes are: Radius" + usage);
+    row("unknown box", {"--solve", "cone", "diameter=2"}, 2, "",
+        "tessaro: the cone has no box \"diameter\"; its boxes are: SLength, Height, Radius" + usage);
+    row("solve= without options", {"--solve", "circle", "solve=a"}, 2, "",
+        "tessaro: the circle has no box \"solve\"; its boxes are: Radius" + usage);
     row("no such option", {"--solve", "pythagorean", "solve=d"}, 2, "", "tessaro: solve takes a|b|c, not \"d\"");
     row("value for the side solved for", {"--solve", "pythagorean", "c=5"}, 2, "", "tessaro: c is the side solved for");
     row("no equals sign", {"--solve", "sphere", "radius"}, 2, "", "tessaro: \"radius\" is not NAME=VALUE");
     row("no name", {"--solve", "sphere", "=2"}, 2, "", "tessaro: \"=2\" is not NAME=VALUE");
     row("named twice", {"--solve", "sphere", "radius=2", "Radius=3"}, 2, "", "tessaro: Radius is given twice");
-    row("decimal comma", {"--solve", "sphere", "radius=1,5"}, 2, "", "tessaro: radius: \"1,5\" is not a number (write 1.5)\n" + usage.mid(1));
+    row("decimal comma", {"--solve", "sphere", "radius=1,5"}, 2, "",
+        "tessaro: radius: \"1,5\" is not a number (write 1.5)\n" + usage.mid(1));
     for (const char* value : {"", "abc", "NaN", "inf", "0x10", "5abc", "5 5", "1..5", "1e", "+-1", "\u22125", "\uff15"})
-        QTest::addRow("not a number: %s", value) << QStringList{"--solve", "sphere", QStringLiteral("radius=") + value} << 2 << ""
-                                                 << "tessaro: radius: \"" + QString(value) + "\" is not a number" + usage;
+        QTest::addRow("not a number: %s", value)
+            << QStringList{"--solve", "sphere", QStringLiteral("radius=") + value} << 2 << ""
+            << "tessaro: radius: \"" + QString(value) + "\" is not a number" + usage;
     row("line feed escaped", {"--solve", "sphere", "radius=2\n3"}, 2, "", "tessaro: radius: \"2\\n3\" is not a number");
-    row("line separator escaped", {"--solve", "sphere", "radius=2\u20283"}, 2, "", "tessaro: radius: \"2\\u20283\" is not");
-    row("quote escaped", {"--solve", "sphere", "radius=\"2\""}, 2, "", "tessaro: radius: \"\\\"2\\\"\" is not a number");
+    row("line separator escaped", {"--solve", "sphere", "radius=2\u20283"}, 2, "",
+        "tessaro: radius: \"2\\u20283\" is not");
+    row("quote escaped", {"--solve", "sphere", "radius=\"2\""}, 2, "",
+        "tessaro: radius: \"\\\"2\\\"\" is not a number");
     for (const char* value : {" 5 ", "+5", "-.5", "5.", "1e5", "1E+05", "2.5e-3"})
         QTest::addRow("a number: %s", value) << QStringList{"--solve", "sphere", QStringLiteral("radius=") + value} << 0
-                                             << "Sphere\nRadius: " + QString(value) + "\n" << "";
+                                             << "Sphere\nRadius: " + QString(value) + "\n"
+                                             << "";
     row("longer than the box", {"--solve", "circle", "radius=" + QString(40000, u'0') + "5"}, 2, "",
         "tessaro: radius: \"00000000000000000000…\" (40001 characters) is longer than the box holds (32767)" + usage);
     row("runtime folder missing", {"@XDG_RUNTIME_DIR=%t/missing", "--solve", "sphere", "radius=2"}, 0, "Sphere\n", "");
-    row("runtime folder open to others", {"@XDG_RUNTIME_DIR=%t/home", "--solve", "sphere", "radius=2"}, 0, "Sphere\n", "");
+    row("runtime folder open to others", {"@XDG_RUNTIME_DIR=%t/home", "--solve", "sphere", "radius=2"}, 0, "Sphere", "");
     row("home fit for a runtime folder", {"@HOME=%t", "--solve", "sphere", "radius=2"}, 0, "Sphere\n", "");
     row("problems on standard input", {"--solve", "-", "<circle radius=2\n\n  # none\nSPHERE\tRadius=1 # a ball\r\n"}, 0,
-        "Circle\nRadius: 2\n\n Area=Pi*R²\npi* 2 ²\npi* 4\n 12.56\n\nPerimeter=2Pi*R\n2*pi* 2\n 12.56\n\nSphere\nRadius: 1\n", "");
+        "Circle\nRadius: 2\n\n Area=Pi*R²\npi* 2 ²\npi* 4\n 12.56\n\nPerimeter=2Pi*R\n2*pi* 2\n 12.56\n\n"
+        "Sphere\nRadius: 1\n", "");
     row("JSON lines", {"--solve", "--json", "-", "<\nsphere radius=2"}, 0, R"({"caption":"Sphere",)", "");
-    row("the worst line counts", {"--solve", "-", "<circle radius=1e200\nhexagon\ncircle radius=2"}, 2, "Circle\nRadius: 1e200\n",
-        "tessaro: line 1: Overflow: a result is too large to calculate.\ntessaro: line 2: there is no figure \"hexagon\"; ");
-    row("problems and entries", {"--solve", "-", "radius=2"}, 2, "", "tessaro: \"radius=2\": with --solve -, the problems come from standard input");
+    row("the worst line counts", {"--solve", "-", "<circle radius=1e200\nhexagon\ncircle radius=2"}, 2,
+        "Circle\nRadius: 1e200\n",
+        "tessaro: line 1: Overflow: a result is too large to calculate.\ntessaro: line 2: there is no figure \"hex");
+    row("problems and entries", {"--solve", "-", "radius=2"}, 2, "",
+        "tessaro: \"radius=2\": with --solve -, the problems come from standard input");
     row("list", {"--list"}, 0, "rectangle          Length, Width\n", "");
     row("output not written", {"--list", ">/dev/full"}, 1, "", "tessaro: the output could not be written\n");
     row("help", {"--help"}, 0, "Usage: tessaro [Qt options]\n", "");
@@ -457,7 +477,10 @@ void tst_Shell::commandLine()
     const Run run = tessaro(arguments);
     QCOMPARE(run.status, status);
     QVERIFY2(out.isEmpty() ? run.out.isEmpty() : run.out.startsWith(out), qPrintable(run.out));
-    QVERIFY2(err.isEmpty() ? run.err.isEmpty() : err.endsWith(u'\n') ? run.err == err : run.err.startsWith(err), qPrintable(run.err));
+    QVERIFY2(err.isEmpty()             ? run.err.isEmpty()
+                 : err.endsWith(u'\n') ? run.err == err
+                                       : run.err.startsWith(err),
+             qPrintable(run.err));
     QCOMPARE(run.left, QStringList());
 }
 
@@ -502,7 +525,8 @@ void tst_Shell::manyArguments_data()
     QTest::addColumn<int>("status");
     QTest::newRow("unknown box first") << QStringList{"--solve", "circle"} + QStringList(100000, "x=1") << 2;
     QTest::newRow("named again and again") << QStringList{"--solve", "circle"} + QStringList(100000, "radius=1") << 2;
-    QTest::newRow("--json again and again") << QStringList{"--solve", "circle", "radius=1"} + QStringList(100000, "--json") << 0;
+    QTest::newRow("--json again and again")
+        << QStringList{"--solve", "circle", "radius=1"} + QStringList(100000, "--json") << 0;
 }
 
 // However many arguments there are, they are answered at once.
