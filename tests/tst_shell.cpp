@@ -51,6 +51,7 @@ private slots:
     void solveAsTheWindowCopies();
     void commandLine_data();
     void commandLine();
+    void windowsWithoutArguments();
     void manyProblemsInOneCall_data();
     void manyProblemsInOneCall();
     void tableNamesTheBoxes();
@@ -411,9 +412,11 @@ void tst_Shell::commandLine_data()
     row("unknown option after --solve", {"--solve", "sphere", "--xml"}, 2, "", "tessaro: unknown option \"--xml\"");
     row("argument left by Qt", {"-platform", "offscreen", "-help"}, 2, "",
         "tessaro: unknown argument \"-help\"" + usage);
-    row("no display", {}, 2, "",
-        "tessaro: no display to open the windows on; run it under a virtual X server: "
-        "xvfb-run -s '-screen 0 1280x1024x24' tessaro; or worked solutions without a display: tessaro --solve …\n");
+    const QString noDisplay = "tessaro: no display to open the windows on; run it under a virtual X server: xvfb-run -s "
+                              "'-screen 0 1280x1024x24' tessaro; or worked solutions without a display: tessaro --solve …\n";
+    row("no display", {}, 2, "", noDisplay);
+    row("no display, X11 named", {"-platform", "xcb"}, 2, "", noDisplay);
+    row("a display that cannot be opened", {"@QT_FATAL_WARNINGS=0", "-display", ":7349"}, 2, "", noDisplay);
     row("unknown figure", {"--solve", "hexagon"}, 2, "",
         "tessaro: there is no figure \"hexagon\"; the figures are: rectangle, triangle,");
     row("escape in a figure", {"--solve", "he\x1b[31mx\u202e"}, 2, "",
@@ -482,6 +485,17 @@ void tst_Shell::commandLine()
                                        : run.err.startsWith(err),
              qPrintable(run.err));
     QCOMPARE(run.left, QStringList());
+}
+
+// Without arguments of its own the program shows its windows until they close.
+void tst_Shell::windowsWithoutArguments()
+{
+    QProcess program;
+    program.start(QStringLiteral(TESSARO_PROGRAM), {"-platform", "offscreen"});
+    QVERIFY(!program.waitForFinished(1500));
+    program.kill();
+    program.waitForFinished();
+    QVERIFY(!program.readAllStandardError().contains("tessaro:"));
 }
 
 void tst_Shell::manyProblemsInOneCall_data()
