@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <string>
 
@@ -29,6 +30,14 @@ std::string made;
 void removeMade()
 {
     rmdir(made.c_str());
+}
+
+// Ended by a signal (the session closing, Ctrl+C), the run still removes it.
+void removeMadeOnSignal(int signal)
+{
+    removeMade();
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
 }
 
 } // namespace
@@ -60,6 +69,10 @@ void useFitRuntimeDir()
         made = pattern;
         std::atexit(removeMade);
         std::at_quick_exit(removeMade);
+        for (const int signal : {SIGHUP, SIGINT, SIGTERM}) {
+            if (std::signal(signal, removeMadeOnSignal) == SIG_IGN)
+                std::signal(signal, SIG_IGN);
+        }
         setenv("XDG_RUNTIME_DIR", made.c_str(), 1);
     }
 }

@@ -7,5 +7,5 @@
 // Qt starts, this points the variable at a fit folder that is there
 // already: the one it names, /run/user/UID, the /tmp folder Qt would fall
 // back on, or the home folder; only if there is none, at a folder made for
-// this run and removed when it ends.
+// this run and removed when it ends, by a signal too.
 void useFitRuntimeDir();

@@ -487,14 +487,23 @@ void tst_Shell::commandLine()
     QCOMPARE(run.left, QStringList());
 }
 
-// Without arguments of its own the program shows its windows until they close.
+// Without arguments of its own the program shows its windows until it is
+// ended; with no folder fit to be its runtime folder, ended by a signal, it
+// leaves nothing behind all the same.
 void tst_Shell::windowsWithoutArguments()
 {
+    QTemporaryDir temporary;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    environment.insert(QStringLiteral("TMPDIR"), temporary.path());
+    environment.insert(QStringLiteral("HOME"), temporary.filePath(QStringLiteral("none")));
     QProcess program;
+    program.setProcessEnvironment(environment);
     program.start(QStringLiteral(TESSARO_PROGRAM), {"-platform", "offscreen"});
     QVERIFY(!program.waitForFinished(1500));
-    program.kill();
-    program.waitForFinished();
+    program.terminate();
+    QVERIFY(program.waitForFinished());
+    QVERIFY(QDir(temporary.path()).isEmpty());
     QVERIFY(!program.readAllStandardError().contains("tessaro:"));
 }
 
