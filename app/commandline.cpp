@@ -3,253 +3,245 @@
 #include <QApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTextStream>
 
 #include <algorithm>
 #include <cstring>
-#include <vector>
+#include <iostream>
+#include <string>
 
 #include "app/application.h"
-#include "app/model/form.h"
+#include "app/problem.h"
+#include "app/solver.h"
 #include "figures/windowtable.h"
 
 namespace {
 
-const char usage[] = R"(Usage: tessaro [--solve FIGURE [NAME=VALUE]... [--json] | --list | --help]
+const char synopsis[] =
+    "tessaro --solve FIGURE [NAME=VALUE]... [--json] | --solve - [--json] | --list | --help | --version";
 
-Without options Tessaro opens its windows, the splash first.
+const char usage[] = R"usage(Usage: tessaro [Qt options]
+       tessaro --solve FIGURE [NAME=VALUE]... [--json]
+       tessaro --solve - [--json]
+       tessaro --list | --help | --version
+
+Without options Tessaro opens its windows, the splash first; Qt's options
+(-platform, -display, -style, ...) go with that form alone.
 
   --solve FIGURE [NAME=VALUE]...
       Prints the worked solution of the figure for the given entries: the
       text that "Copy Worked Solution" gives after typing them into the
       figure's window and pressing "Calculate". NAME is the label of a box;
-      case does not matter and blanks may be left out. A box not named
-      stays empty. For the Pythagorean theorem, solve=a, solve=b or solve=c
-      picks the side to solve for (c unless given).
+      case does not matter and blanks may be left out. VALUE is a number
+      as a whole: an optional sign, digits with at most one ".", an
+      optional exponent (-2.5, 1e6); anything else, such as 1,5, is
+      refused. A box left out is read as an empty box, as in the window:
+      as 0, so name every box the results need.
+      For the Pythagorean theorem, solve=a, solve=b or solve=c picks the
+      side to solve for (c unless given).
+  --solve -
+      Reads problems from standard input, one a line, each written as
+      after --solve (cone radius=3 height=4 slength=5); # starts a comment
+      and blank lines are skipped. Prints the worked solutions in turn,
+      separated by a blank line. A wrong line is reported on standard
+      error with its number and skipped.
   --json
-      With --solve: the worked solution as one JSON object (figure,
-      caption, entries, frames with their captions and lines, error).
+      With --solve, anywhere after it: each worked solution as one JSON
+      object on a line (figure, caption, entries, frames with their
+      captions and lines, error; with --solve -, the line's number).
   --list
       Prints each figure's name with the names of its boxes.
+  --version
+      Prints the version.
   -h, --help
       Prints this text.
 
 Exit status: 0 done; 1 the calculation failed, or the window rejected the
 entries (the lines reached are printed, the message goes to standard
 error), or the output could not be written; 2 the command line is wrong.
+With --solve -, the worst of the lines.
 
-Example: tessaro --solve cylinder radius=2 height=3
-)";
+Examples:
+  tessaro --solve cone radius=3 height=4 slength=5
+  for n in 1 2 3; do
+    echo "cone radius=$((3*n)) height=$((4*n)) slength=$((5*n))"
+  done | tessaro --solve -
+)usage";
 
-// The command line's own options.
-bool isCommandOption(const char* argument)
+// Only Qt's failures reach the shell's user, and as the program's own.
+void onlyFailures(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
-    for (const char* option : {"--solve", "--json", "--list", "--help", "-h"}) {
-        if (std::strcmp(argument, option) == 0)
-            return true;
-    }
-    return false;
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        QTextStream(stderr) << "tessaro: " << message << '\n';
 }
 
-// A command line that cannot be carried out: what is wrong with it.
-struct UsageError
+// The application the windows are worked in: offscreen, as they are never
+// shown, and told nothing of the arguments.
+std::unique_ptr<QApplication> startOffscreen()
 {
-    QString message;
-};
-
-// A name as the command line compares it: case and blanks do not matter.
-QString key(const QString& name)
-{
-    return QString(name).remove(u' ').toCaseFolded();
+    static char name[] = "tessaro";
+    static char platform[] = "-platform";
+    static char offscreen[] = "offscreen";
+    static char* arguments[] = {name, platform, offscreen, nullptr};
+    static int count = 3;
+    qInstallMessageHandler(onlyFailures);
+    auto application = std::make_unique<QApplication>(count, arguments);
+    setupApplication();
+    finishSetup();
+    return application;
 }
 
-QStringList figureNames()
+// The worked solution as text, or as one JSON object on a line.
+QString output(const Problem& problem, const Solved& solved, bool json, qsizetype line)
 {
-    QStringList names;
-    for (const CalculatorWindow& window : calculatorWindows)
-        names << QString::fromLatin1(window.name);
-    return names;
+    if (!json)
+        return solved.solution.text();
+    const auto error = solved.messages.isEmpty() ? std::nullopt : std::optional(solved.messages.first());
+    QJsonObject object = solved.solution.json(QString::fromLatin1(problem.window->name), error);
+    if (line > 0)
+        object.insert(QStringLiteral("line"), line);
+    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) + u'\n';
 }
 
-QStringList boxNames(const Form& form)
+// A message of the window: its box's title and text; the program's own
+// title is the "tessaro: " the line starts with.
+QString shown(const WorkedSolution::Message& message)
 {
-    QStringList names;
-    for (const Form::Entry& entry : form.entries())
-        names << entry.label;
-    return names;
+    return (message.title == QCoreApplication::applicationName() ? QString() : message.title + QStringLiteral(": "))
+        + message.text;
 }
 
-// The options that pick what the window solves for, by their captions.
-QStringList optionNames(const Form& form)
+int solveOne(const QStringList& words, bool json, QTextStream& out, QTextStream& err)
 {
-    QStringList names;
-    for (const QRadioButton* option : form.findChildren<QRadioButton*>())
-        names << key(option->text());
-    std::sort(names.begin(), names.end());
-    return names;
+    const Problem problem = readProblem(words);
+    const auto application = startOffscreen();
+    const Solved solved = solve(problem);
+    out << output(problem, solved, json, 0);
+    for (const WorkedSolution::Message& message : solved.messages)
+        err << "tessaro: " << shown(message) << '\n';
+    return solved.messages.isEmpty() ? 0 : 1;
 }
 
-const CalculatorWindow& figure(const QString& name)
+// --solve -: a problem a line, each printed as --solve prints it alone.
+int solveLines(bool json, QTextStream& out, QTextStream& err)
 {
-    const CalculatorWindow* window = calculatorWindowNamed(key(name));
-    if (!window)
-        throw UsageError{QStringLiteral("there is no figure \"%1\"; the figures are: %2")
-                             .arg(name, figureNames().join(QStringLiteral(", ")))};
-    return *window;
-}
-
-// Picks the option solve= names; its Click enables the boxes to type into.
-void pickOption(const Form& form, const QString& value)
-{
-    for (QRadioButton* option : form.findChildren<QRadioButton*>()) {
-        if (key(option->text()) == key(value)) {
-            option->click();
-            return;
-        }
-    }
-    throw UsageError{QStringLiteral("solve takes %1, not \"%2\"").arg(optionNames(form).join(u'|'), value)};
-}
-
-void typeEntry(const Form& form, const QString& figure, const QString& name, const QString& value)
-{
-    for (const Form::Entry& entry : form.entries()) {
-        if (key(entry.label) != key(name))
+    const auto application = startOffscreen();
+    int worst = 0;
+    bool printed = false;
+    std::string read;
+    for (qsizetype number = 1; std::getline(std::cin, read) && out.status() == QTextStream::Ok; ++number) {
+        QString line = QString::fromLocal8Bit(read).section(u'#', 0, 0);
+        const QStringList words = line.replace(u'\t', u' ').replace(u'\r', u' ').split(u' ', Qt::SkipEmptyParts);
+        if (words.isEmpty())
             continue;
-        if (!entry.box->isEnabled())
-            throw UsageError{QStringLiteral("%1 is the side solved for; it takes no value").arg(entry.label)};
-        // What cannot be typed into a box cannot be given either: a control
-        // character, or a break that would end the entry's line.
-        if (std::any_of(value.begin(), value.end(), [](QChar c) {
-                return c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line
-                       || c.category() == QChar::Separator_Paragraph;
-            }))
-            throw UsageError{QStringLiteral("the value of %1 holds a line break or a control character").arg(entry.label)};
-        entry.box->setText(value);
-        return;
+        try {
+            const Problem problem = readProblem(words);
+            const Solved solved = solve(problem);
+            if (printed && !json)
+                out << '\n';
+            out << output(problem, solved, json, number);
+            printed = true;
+            for (const WorkedSolution::Message& message : solved.messages)
+                err << "tessaro: line " << number << ": " << shown(message) << '\n';
+            worst = std::max(worst, solved.messages.isEmpty() ? 0 : 1);
+        } catch (const UsageError& error) {
+            err << "tessaro: line " << number << ": " << error.message << '\n';
+            worst = 2;
+        }
+        out.flush();
+        err.flush();
     }
-    QStringList names = boxNames(form);
-    if (!optionNames(form).isEmpty())
-        names << QStringLiteral("solve");
-    throw UsageError{QStringLiteral("the %1 has no box \"%2\"; its boxes are: %3")
-                         .arg(figure, name, names.join(QStringLiteral(", ")))};
+    return worst;
 }
 
-// --solve FIGURE [NAME=VALUE]... [--json]: types the entries into the
-// figure's window and presses its "Calculate".
-int solve(QStringList arguments, QTextStream& out, QTextStream& err)
+int solveCommand(QStringList arguments, QTextStream& out, QTextStream& err)
 {
     const bool json = arguments.removeAll(QStringLiteral("--json")) > 0;
-    if (arguments.isEmpty())
-        throw UsageError{QStringLiteral("--solve needs a figure: %1").arg(figureNames().join(QStringLiteral(", ")))};
-    const CalculatorWindow& window = figure(arguments.takeFirst());
-    const QString name = QString::fromLatin1(window.name);
-    std::unique_ptr<Form> form = window.build();
-    QList<WorkedSolution::Message> messages;
-    QObject::connect(form.get(), &Form::message, form.get(), [&messages](const QString& title, const QString& prompt) {
-        messages.append({title, prompt});
-    });
-
-    // The option first: it decides which box is solved for.
-    const bool hasOptions = !optionNames(*form).isEmpty();
-    QList<std::pair<QString, QString>> entries;
-    QStringList named;
     for (const QString& argument : std::as_const(arguments)) {
-        const qsizetype equals = argument.indexOf(u'=');
-        if (argument.startsWith(QLatin1String("--")) || equals <= 0)
-            throw UsageError{QStringLiteral("\"%1\" is not NAME=VALUE").arg(argument)};
-        const QString box = argument.left(equals);
-        if (named.contains(key(box)))
-            throw UsageError{QStringLiteral("%1 is given twice").arg(box)};
-        named << key(box);
-        if (hasOptions && key(box) == QLatin1String("solve"))
-            pickOption(*form, argument.mid(equals + 1));
-        else
-            entries.append({box, argument.mid(equals + 1)});
+        if (argument.startsWith(QLatin1String("--")))
+            throw UsageError{QStringLiteral("unknown option %1").arg(quoted(argument))};
     }
-    for (const auto& [box, value] : std::as_const(entries))
-        typeEntry(*form, name, box, value);
-    form->findChild<QPushButton*>()->click();
-
-    const WorkedSolution solution = form->workedSolution();
-    if (json) {
-        const auto error = messages.isEmpty() ? std::nullopt : std::optional(messages.first());
-        out << QJsonDocument(solution.json(name, error)).toJson(QJsonDocument::Compact) << '\n';
-    } else {
-        out << solution.text();
-    }
-    for (const WorkedSolution::Message& message : std::as_const(messages))
-        err << message.title << ": " << message.text << '\n';
-    return messages.isEmpty() ? 0 : 1;
+    if (arguments.value(0) != QLatin1String("-"))
+        return solveOne(arguments, json, out, err);
+    if (arguments.size() > 1)
+        throw UsageError{
+            QStringLiteral("%1: with --solve -, the problems come from standard input").arg(quoted(arguments[1]))};
+    return solveLines(json, out, err);
 }
 
-// --list: each figure with the names of its boxes.
+// --list: each figure with the names of its boxes, from the window table.
 void list(QTextStream& out)
 {
     for (const CalculatorWindow& window : calculatorWindows) {
-        const std::unique_ptr<Form> form = window.build();
-        out << QString::fromLatin1(window.name).leftJustified(19) << boxNames(*form).join(QStringLiteral(", "));
-        const QStringList options = optionNames(*form);
-        if (!options.isEmpty())
-            out << "; solve=" << options.join(u'|');
+        out << QString::fromLatin1(window.name).leftJustified(19) << window.boxes;
+        if (*window.options)
+            out << "; solve=" << QString::fromLatin1(window.options).toLower();
         out << '\n';
     }
 }
 
-// Qt's notes on the platform it runs on are not for the shell's user.
-void onlyFailures(QtMsgType type, const QMessageLogContext&, const QString& message)
+int run(QStringList arguments, QTextStream& out, QTextStream& err)
 {
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        QTextStream(stderr) << message << '\n';
+    const QString mode = arguments.takeFirst();
+    if (mode == QLatin1String("--solve"))
+        return solveCommand(arguments, out, err);
+    const bool known = mode == QLatin1String("--list") || mode == QLatin1String("--help") || mode == QLatin1String("-h")
+        || mode == QLatin1String("--version");
+    if (!known && mode.startsWith(QLatin1String("--")) && mode != QLatin1String("--json"))
+        throw UsageError{QStringLiteral("unknown option %1").arg(quoted(mode))};
+    if (!known)
+        throw UsageError{QStringLiteral("the first argument must be --solve, --list, --help or --version, not %1")
+                             .arg(quoted(mode))};
+    if (!arguments.isEmpty())
+        throw UsageError{QStringLiteral("%1 takes no arguments, not %2").arg(mode, quoted(arguments.first()))};
+    if (mode == QLatin1String("--list"))
+        list(out);
+    else if (mode == QLatin1String("--version"))
+        out << "tessaro " << TESSARO_VERSION << '\n';
+    else
+        out << usage;
+    return 0;
+}
+
+int wrongCommandLine(const QString& message)
+{
+    QTextStream(stderr) << "tessaro: " << message << "\ntessaro: usage: " << synopsis << '\n';
+    return 2;
 }
 
 } // namespace
 
 bool wantsCommandLine(int argc, char* argv[])
 {
-    return std::any_of(argv + 1, argv + argc, isCommandOption);
+    return std::any_of(argv + 1, argv + argc, [](const char* argument) {
+        return std::strncmp(argument, "--", 2) == 0 || std::strcmp(argument, "-h") == 0;
+    });
 }
 
 int runCommandLine(int argc, char* argv[])
 {
-    // The windows are worked without being shown: no display is needed,
-    // whatever platform the arguments name (the last one named counts).
-    std::vector<char*> withPlatform(argv, argv + argc);
-    char platform[] = "-platform";
-    char offscreen[] = "offscreen";
-    withPlatform.insert(withPlatform.end(), {platform, offscreen, nullptr});
-    int count = argc + 2;
-    qInstallMessageHandler(onlyFailures);
-    QApplication app(count, withPlatform.data());
-    setupApplication();
-    finishSetup();
-
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    QStringList arguments = QCoreApplication::arguments().mid(1);
-    const QString mode = arguments.isEmpty() ? QString() : arguments.takeFirst();
     int status = 0;
     try {
-        if (mode == QLatin1String("--solve")) {
-            status = solve(arguments, out, err);
-        } else if (mode == QLatin1String("--list")) {
-            if (!arguments.isEmpty())
-                throw UsageError{QStringLiteral("--list takes no arguments")};
-            list(out);
-        } else if (mode == QLatin1String("--help") || mode == QLatin1String("-h")) {
-            out << usage;
-        } else {
-            throw UsageError{QStringLiteral("the first argument must be --solve, --list or --help, not \"%1\"").arg(mode)};
-        }
+        status = run(arguments, out, err);
     } catch (const UsageError& error) {
-        err << "tessaro: " << error.message << "\nTry 'tessaro --help' for more.\n";
-        return 2;
+        return wrongCommandLine(error.message);
     }
     out.flush();
     if (out.status() != QTextStream::Ok) {
         err << "tessaro: the output could not be written\n";
-        return 1;
+        return std::max(status, 1);
     }
     return status;
+}
+
+int refuseLeftArguments(int argc, char* argv[])
+{
+    if (argc < 2)
+        return 0;
+    return wrongCommandLine(QStringLiteral("unknown argument %1").arg(quoted(QString::fromLocal8Bit(argv[1]))));
 }

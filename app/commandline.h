@@ -4,15 +4,24 @@
 // shown, worked out by the figure's own window, built but never shown.
 //
 //   tessaro --solve FIGURE [NAME=VALUE]... [--json]
-//   tessaro --list
-//   tessaro --help
+//   tessaro --solve - [--json]
+//   tessaro --list | --help | --version
+//
+// Everything is decided from the arguments themselves: Qt reads none of
+// them, and --list, --help, --version and a wrong command line are
+// answered without starting Qt.
 
-// Whether the arguments ask for the command line instead of the windows.
-// It only compares the arguments with the command line's options, so that
-// the program's start-up costs nothing more.
+// Whether the arguments ask for the command line instead of the windows:
+// any argument that starts with "--" belongs to it, and so does "-h".
 bool wantsCommandLine(int argc, char* argv[]);
 
 // Does what the arguments ask, without a display, and gives the exit
 // status: 0 done; 1 the window met a run-time error or rejected the
 // entries, or the output could not be written; 2 the command line is wrong.
+// With --solve -, the worst status of the lines.
 int runCommandLine(int argc, char* argv[]);
+
+// For the windows, once Qt has taken its options from the arguments: any
+// argument left is a wrong command line, said on standard error with the
+// usage, and gives 2; none left gives 0.
+int refuseLeftArguments(int argc, char* argv[]);

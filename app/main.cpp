@@ -2,15 +2,20 @@
 
 #include "app/application.h"
 #include "app/commandline.h"
-#include "app/model/form.h"
+#include "app/display.h"
 #include "app/frmsplash.h"
+#include "app/model/form.h"
+#include "app/runtimedir.h"
 
 int main(int argc, char* argv[])
 {
+    useFitRuntimeDir();
     if (wantsCommandLine(argc, argv))
         return runCommandLine(argc, argv);
-    QApplication app(argc, argv);
+    const std::unique_ptr<QApplication> app = openDisplay(argc, argv);
+    if (const int status = refuseLeftArguments(argc, argv))
+        return status;
     setupApplication();
     afterShown(&showForm<frmSplash>(), finishSetup);
-    return app.exec();
+    return app->exec();
 }

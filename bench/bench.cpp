@@ -2,10 +2,13 @@
 // press of "Calculate" in every calculator window, one recompute of each
 // length converter; then start-up, from the start of the process to the
 // splash and from the click on the splash to the menu, side by side with a
-// bare Qt window, and the resident memory of both. `make bench` builds and
-// runs it; tables of the figures follow Qt Test's own report.
+// bare Qt window, and the resident memory of both; then the command line: a
+// worksheet of random problems in one call and in a call each, and a
+// command line of 100,000 arguments. `make bench` builds and runs it;
+// tables of the figures follow Qt Test's own report.
 //
-// TESSARO_BENCH_STARTS   how many times each program is started (default 15)
+// TESSARO_BENCH_STARTS     how many times each program is started (default 15)
+// TESSARO_BENCH_PROBLEMS   how many problems the worksheet holds (default 1000)
 
 #include <QApplication>
 #include <QComboBox>
@@ -27,6 +30,7 @@
 #include "app/frmmenu.h"
 #include "figures/windowtable.h"
 #include "numeric/numbertext.h"
+#include "tests/manyproblems.h"
 
 namespace {
 
@@ -398,6 +402,48 @@ void printStartup(const Startup& measured, int starts)
           median(measured.fullMemory) / median(measured.bareMemory), 1.5);
 }
 
+// The program's standard output for the arguments and standard input.
+QByteArray tessaroOutput(const QStringList& arguments, const QByteArray& input = {})
+{
+    QProcess program;
+    program.start(QStringLiteral(TESSARO_PROGRAM), arguments);
+    program.write(input);
+    program.closeWriteChannel();
+    program.waitForFinished(-1);
+    return program.readAllStandardOutput();
+}
+
+// The worksheet solved by one call of `--solve -` and by a call for each
+// problem: the time per problem each way, and whether both print the same.
+bool printManyProblems(int count)
+{
+    const QStringList problems = randomProblems(count, 1);
+    QElapsedTimer clock;
+    clock.start();
+    const QByteArray together = tessaroOutput({"--solve", "-"}, problems.join(u'\n').toUtf8());
+    const double oneCall = double(clock.nsecsElapsed()) / 1e6;
+    clock.restart();
+    const QByteArray separate =
+        asSeparateCalls(problems, false, [](const QStringList& arguments) { return tessaroOutput(arguments); });
+    const double separateCalls = double(clock.nsecsElapsed()) / 1e6;
+    clock.restart();
+    tessaroOutput(QStringList{"--solve", "circle"} + QStringList(100000, QStringLiteral("radius=1")));
+    const double manyArguments = double(clock.nsecsElapsed()) / 1e6;
+
+    QTextStream out(stdout);
+    out << "\nThe command line, a worksheet of " << count << " random problems: time per problem\n";
+    out << QStringLiteral("one call of --solve -").leftJustified(44) << duration(oneCall / count).rightJustified(12)
+        << QStringLiteral("   (%1 s in all)\n").arg(oneCall / 1000, 0, 'f', 2);
+    out << QStringLiteral("a call for each problem").leftJustified(44)
+        << duration(separateCalls / count).rightJustified(12)
+        << QStringLiteral("   (%1 s in all)\n").arg(separateCalls / 1000, 0, 'f', 2);
+    out << QStringLiteral("the same output both ways").leftJustified(44) << (together == separate ? "yes" : "NO")
+        << "\n";
+    out << QStringLiteral("100,000 arguments answered in").leftJustified(44)
+        << duration(manyArguments).rightJustified(12) << "\n";
+    return together == separate;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -417,7 +463,11 @@ int main(int argc, char* argv[])
         starts = 15;
     const Startup startup = measureStartup(starts);
     printStartup(startup, starts);
-    return failures + (startup.failure.isEmpty() ? 0 : 1);
+    int problems = qEnvironmentVariableIntValue("TESSARO_BENCH_PROBLEMS", &ok);
+    if (!ok || problems < 1)
+        problems = 1000;
+    const bool same = printManyProblems(problems);
+    return failures + (startup.failure.isEmpty() ? 0 : 1) + (same ? 0 : 1);
 }
 
 #include "bench.moc"

@@ -36,26 +36,28 @@ template <class F> std::unique_ptr<Form> build()
 }
 
 template <class F>
-constexpr CalculatorWindow window(const char* name, const char* picture, const char* example)
+constexpr CalculatorWindow window(const char* name, const char* picture, const char* example, const char* boxes,
+                                  const char* options = "")
 {
-    return {name, &F::staticMetaObject, picture, show<F>, instance<F>, build<F>, example};
+    return {name, &F::staticMetaObject, picture, show<F>, instance<F>, build<F>, example, boxes, options};
 }
 
 } // namespace
 
 const std::array<CalculatorWindow, 12> calculatorWindows = {
-    window<frmsquare>("rectangle", "square", "5 3"),
-    window<FrmTriangle>("triangle", "Triangle", "4 6 3 4 5"),
-    window<FrmTrapezoid>("trapezoid", "trape", "4 3 4 5 6 5 3"),
-    window<FrmParallelogram>("parallelogram", "para", "5 2 3"),
-    window<FrmCircle>("circle", "circ", "5"),
-    window<FrmRecSolid>("rectangular-solid", "RecSolid", "4 2 3"),
-    window<FrmCylinder>("cylinder", "Cylinder", "3 2"),
-    window<FrmCone>("cone", "Cone", "5 4 3"),
-    window<FrmSphere>("sphere", "Sphere", "2"),
-    window<FrmPyramid>("pyramid", "Pyramid", "5 4 3"),
-    window<FrmGrid>("distance", "DistAndMidPoint", "1 2 4 6"),
-    window<FrmPryTher>("pythagorean", "Therom", "3 4"),
+    window<frmsquare>("rectangle", "square", "5 3", "Length, Width"),
+    window<FrmTriangle>("triangle", "Triangle", "4 6 3 4 5", "Height, Base, Side 1, Side 2, Side 3"),
+    window<FrmTrapezoid>("trapezoid", "trape", "4 3 4 5 6 5 3",
+                         "Height, Side 1, Side 2, Side 3, Side 4, Base 2, Base 1"),
+    window<FrmParallelogram>("parallelogram", "para", "5 2 3", "SLength, Height, Base"),
+    window<FrmCircle>("circle", "circ", "5", "Radius"),
+    window<FrmRecSolid>("rectangular-solid", "RecSolid", "4 2 3", "Length, Height, Width"),
+    window<FrmCylinder>("cylinder", "Cylinder", "3 2", "Height, Radius"),
+    window<FrmCone>("cone", "Cone", "5 4 3", "SLength, Height, Radius"),
+    window<FrmSphere>("sphere", "Sphere", "2", "Radius"),
+    window<FrmPyramid>("pyramid", "Pyramid", "5 4 3", "SLength, Length, Height"),
+    window<FrmGrid>("distance", "DistAndMidPoint", "1 2 4 6", "X1, Y1, X2, Y2"),
+    window<FrmPryTher>("pythagorean", "Therom", "3 4", "A, B, C", "A|B|C"),
 };
 
 namespace {

@@ -32,6 +32,12 @@ struct CalculatorWindow
     // A worked example: the entries for the text boxes in Tab order,
     // separated by blanks; boxes beyond them stay empty.
     const char* example;
+    // The labels of the text boxes in Tab order, separated by ", ", and the
+    // captions of the options that pick the box solved for, separated by
+    // "|" (empty where there are none): the command line reads and lists
+    // the names from here without building a window.
+    const char* boxes;
+    const char* options;
 };
 
 extern const std::array<CalculatorWindow, 12> calculatorWindows;

@@ -13,8 +13,7 @@
 
 namespace testkit {
 
-// The messages of the run-time errors, as their boxes show them ("title: text")
-// and the command line prints them.
+// The messages of the run-time errors, as their boxes show them ("title: text").
 inline const QString Overflow = QStringLiteral("Tessaro: Overflow: a result is too large to calculate.");
 inline const QString NegativeRoot = QStringLiteral("Tessaro: Invalid calculation: square root of a negative number.");
 inline const QString InvalidEntry = QStringLiteral("Invalid Entry: Error: A + B Cannot be greater than C");

@@ -42,8 +42,10 @@ QString WorkedSolution::text() const
 QJsonObject WorkedSolution::json(const QString& figure, const std::optional<Message>& error) const
 {
     QJsonArray entered;
-    for (const Entered& entry : entries)
-        entered.append(QJsonObject{{"name", entry.label}, {"value", shownEntry(entry)}});
+    for (const Entered& entry : entries) {
+        const QJsonValue value = entry.solvedFor ? QJsonValue() : QJsonValue(entry.entry);
+        entered.append(QJsonObject{{"name", entry.label}, {"value", value}, {"solvedFor", entry.solvedFor}});
+    }
     QJsonArray shown;
     for (const Frame& frame : frames)
         shown.append(QJsonObject{{"caption", frame.caption}, {"lines", QJsonArray::fromStringList(frame.lines)}});

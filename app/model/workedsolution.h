@@ -46,7 +46,9 @@ struct WorkedSolution
     // the side solved for), and for each frame a blank line, its caption and
     // its lines.
     QString text() const;
-    // As one JSON object: the figure's name, the caption, the entries, the
-    // frames and the message that ended the calculation (null if none).
+    // As one JSON object: the figure's name, the caption, the entries (each
+    // a name, a value and whether it is the side solved for, whose value is
+    // null), the frames and the message that ended the calculation (null if
+    // none).
     QJsonObject json(const QString& figure, const std::optional<Message>& error) const;
 };

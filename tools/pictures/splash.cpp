@@ -75,7 +75,7 @@ void drawSplashText(QImage& image)
     // above the bottom margin.
     const QFont credit = letteringFont(12);
     const qreal baseline = kShownHeight - kMargin - QFontMetricsF(credit).descent();
-    drawTextLine(p, credit, Qt::AlignLeft, kMargin, baseline, QStringLiteral("Version 1.0"), kCreditGrey);
+    drawTextLine(p, credit, Qt::AlignLeft, kMargin, baseline, QStringLiteral("Version " TESSARO_VERSION), kCreditGrey);
     drawTextLine(p, credit, Qt::AlignRight, right, baseline, QStringLiteral("Geometry, step by step"), kCreditGrey);
 }
 
