@@ -27,6 +27,11 @@ void Form::load()
     if (!findChildren<StepLine*>().isEmpty()) {
         recordWrittenLines();
         addCopyWorkedSolution();
+        // Once an entry changes, the results told are no longer current.
+        for (QLineEdit* box : findChildren<QLineEdit*>())
+            connect(box, &QLineEdit::textChanged, this, [this] { announce(this, QString()); });
+        for (QRadioButton* option : findChildren<QRadioButton*>())
+            connect(option, &QRadioButton::toggled, this, [this] { announce(this, QString()); });
     }
     runHandler([this] { Form_Load(); });
 
