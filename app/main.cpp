@@ -9,6 +9,7 @@ int main(int argc, char* argv[])
 {
     if (wantsCommandLine(argc, argv))
         return runCommandLine(argc, argv);
+    joinAccessibilityBus();
     QApplication app(argc, argv);
     setupApplication();
     afterShown(&showForm<frmSplash>(), finishSetup);
