@@ -15,6 +15,7 @@ run="g++ make cmake qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fo
 # settles fontTools' choice between it and SciPy, which would bring some
 # thirty packages more).
 test="clang libclang-rt-dev xvfb xauth desktop-file-utils appstream python3-munkres python3-fonttools"
+test="$test dbus at-spi2-core openbox xdotool python3-pyatspi orca"  # the screen-reader tests
 # The Debian package: debhelper and dpkg-dev build it, lintian and the
 # desktop validators check it.
 package="build-essential debhelper dpkg-dev lintian desktop-file-utils appstream"
