@@ -52,7 +52,7 @@ def press(*keys):
 
 def window():  # the active one
     app = next(a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Tessaro")
-    return next(w for w in app if w.getState().contains(pyatspi.STATE_ACTIVE))
+    return next((w for w in app if w.getState().contains(pyatspi.STATE_ACTIVE)), None)
 
 
 def below(obj, role):
@@ -153,10 +153,11 @@ def nothing_stale():
 def options():
     calculator, pressed = window().name, [0]
 
-    def back():  # alt+F4 closes the window; pressed again if the window manager missed the chord
-        if window().name == calculator and time.monotonic() > pressed[0] + 3:
-            pressed[0] = press("alt+F4") or time.monotonic()
-        return window().name != calculator and (f := focus()).getRoleName() == "push button" and f
+    def back():  # alt+F4 closes the window (again if the window manager missed it), alt+Tab if none took the focus
+        w = window()
+        if time.monotonic() > pressed[0] + 3:
+            pressed[0] = press("alt+F4" if w and w.name == calculator else "alt+Tab") or time.monotonic()
+        return w and w.name != calculator and (f := focus()).getRoleName() == "push button" and f
     f = wait("the menu again", back)
     while f.name != "Pythagorean Theorem":
         f = moved("Tab", f)
