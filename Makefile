@@ -3,14 +3,15 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test pictures install uninstall package package-check clean fuzz test-sanitize bench screenshots format format-check
+.PHONY: all deps configure build run test test-a11y pictures install uninstall package package-check clean fuzz test-sanitize bench screenshots format format-check
 
 all: build
 
 # What `deps` installs: what building and running need, and what the tests,
 # the fuzzer, the package or its check need when a goal on the command line
 # asks for them.
-DEPS = run $(if $(filter test test-sanitize,$(MAKECMDGOALS)),test) $(if $(filter fuzz,$(MAKECMDGOALS)),fuzz) \
+DEPS = run $(if $(filter test test-a11y test-sanitize,$(MAKECMDGOALS)),test) $(if $(filter test-a11y,$(MAKECMDGOALS)),a11y) \
+  $(if $(filter fuzz,$(MAKECMDGOALS)),fuzz) \
   $(if $(filter package package-check,$(MAKECMDGOALS)),package) $(if $(filter package-check,$(MAKECMDGOALS)),package-check)
 deps:
 	@tools/install-deps.sh $(DEPS)
@@ -30,6 +31,13 @@ run: deps configure
 
 test: deps build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The keyboard-only path of the a11y test once more under Orca, started after
+# Tessaro: what Orca speaks is checked too, and its log left in
+# $(BUILD_DIR)/orca.log.
+test-a11y: deps configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target tessaro
+	tools/a11y-desktop.sh /usr/bin/python3 tests/tst_a11y.py $(BUILD_DIR)/tessaro --orca $(BUILD_DIR)/orca.log
 
 # Fuzzes the number text for FUZZ_SECONDS; what it learns stays in
 # $(BUILD_DIR)/fuzz/corpus, a failing input lands in $(BUILD_DIR)/fuzz/.

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "app/model/accessibility.h"
 #include "app/model/controls.h"
 #include "app/model/style.h"
 
@@ -50,10 +51,24 @@ static void watchScreen(QScreen* screen)
     QObject::connect(screen, &QScreen::geometryChanged, qApp, followScreens);
 }
 
+void joinAccessibilityBus()
+{
+    // Qt 6.4 asks once, as the application starts, whether a screen reader
+    // is on (the ScreenReaderEnabled and IsEnabled properties of
+    // org.a11y.Status) and never again: it does not follow the properties,
+    // so a screen reader started after Tessaro would never see it. Its only
+    // other switch is this variable, which makes it join the accessibility
+    // bus regardless, as toolkits that are always accessible do; a screen
+    // reader started later finds Tessaro there like any other application.
+    if (!qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"))
+        qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
+}
+
 void setupApplication()
 {
     initResources();
     QAccessible::installFactory(accessibleImageBox);
+    QAccessible::installFactory(accessibleWindowPart);
     QApplication::setApplicationName(QStringLiteral("Tessaro"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.tessaro.tessaro"));
 

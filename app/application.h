@@ -2,6 +2,10 @@
 
 class QWidget;
 
+// Lets the windows join the desktop's accessibility bus whether or not a
+// screen reader is on yet. Called before the QApplication is made.
+void joinAccessibilityBus();
+
 // Start-up comes in two steps, so that the splash is on the screen as soon
 // as it can be. The first gives the application its name, style and fixed
 // light palette, the same on any desktop: all that the splash needs. Called

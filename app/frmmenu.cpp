@@ -3,6 +3,7 @@
 
 #include <QSignalBlocker>
 
+#include "app/model/announcement.h"
 #include "figures/windowtable.h"
 #include "convert/lengthconversion.h"
 
@@ -55,6 +56,15 @@ void showConversion(const std::optional<LengthConversion>& conversion, QLabel* r
         return;
     setWholeCaption(result, conversion->result);
     setWholeCaption(math, conversion->math);
+}
+
+// What a screen reader is told of a converter's result: the value with its
+// unit, or the result alone where there is no arithmetic (an overflow).
+QString spokenResult(const QLabel* result, const QLabel* math, const QComboBox* toUnit)
+{
+    if (math->text().isEmpty())
+        return result->text();
+    return result->text() + u' ' + toUnit->currentText();
 }
 
 } // namespace
@@ -138,31 +148,37 @@ void frmMenu::Therom_Click()
 void frmMenu::Combo1_Click()
 {
     update();
+    announce(this, spokenResult(ui->Result, ui->Math, ui->Combo2));
 }
 
 void frmMenu::Combo2_Click()
 {
     update();
+    announce(this, spokenResult(ui->Result, ui->Math, ui->Combo2));
 }
 
 void frmMenu::Textbox_Change()
 {
     update();
+    announceAfterTyping(this, spokenResult(ui->Result, ui->Math, ui->Combo2));
 }
 
 void frmMenu::MCombo1_Click()
 {
     m_update();
+    announce(this, spokenResult(ui->MResult, ui->mMath, ui->MCombo2));
 }
 
 void frmMenu::MCombo2_Click()
 {
     m_update();
+    announce(this, spokenResult(ui->MResult, ui->mMath, ui->MCombo2));
 }
 
 void frmMenu::MTextBox_Change()
 {
     m_update();
+    announceAfterTyping(this, spokenResult(ui->MResult, ui->mMath, ui->MCombo2));
 }
 
 void frmMenu::update()

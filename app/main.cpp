@@ -12,6 +12,7 @@ int main(int argc, char* argv[])
     useFitRuntimeDir();
     if (wantsCommandLine(argc, argv))
         return runCommandLine(argc, argv);
+    joinAccessibilityBus();
     const std::unique_ptr<QApplication> app = openDisplay(argc, argv);
     if (const int status = refuseLeftArguments(argc, argv))
         return status;

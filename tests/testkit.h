@@ -8,6 +8,7 @@
 
 #include <functional>
 
+#include "app/model/announcement.h"
 #include "app/model/form.h"
 #include "figures/windowtable.h"
 

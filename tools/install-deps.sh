@@ -3,6 +3,7 @@
 # asks apt-get only for those that are missing, so a second run does nothing.
 #   tools/install-deps.sh run                 # build and start the program
 #   tools/install-deps.sh run test            # and build and run every test
+#   tools/install-deps.sh run test a11y       # and the same path under the screen reader
 #   tools/install-deps.sh run fuzz            # and fuzz the number text
 #   tools/install-deps.sh run package         # and build the Debian package
 #   tools/install-deps.sh run package package-check   # and check it
@@ -15,6 +16,11 @@ run="g++ make cmake qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fo
 # The tests: the desktop's own validators for the installed layout; Python
 # (which Qt's development files bring anyway) for the font table test.
 test="desktop-file-utils appstream python3"
+# The screen-reader test: a session bus, the accessibility bus, a window
+# manager, a key sender and the AT-SPI client.
+test="$test dbus at-spi2-core openbox xdotool python3-pyatspi"
+# make test-a11y: the same path under the screen reader itself.
+a11y="orca"
 # The number text fuzzer: clang and its run-time libraries, which alone
 # have libFuzzer.
 fuzz="clang libclang-rt-dev"
@@ -28,10 +34,11 @@ for group in "$@"; do
   case "$group" in
     run) ;;
     test) packages="$packages $test" ;;
+    a11y) packages="$packages $a11y" ;;
     fuzz) packages="$packages $fuzz" ;;
     package) packages="$packages $package" ;;
     package-check) packages="$packages $package_check" ;;
-    *) echo "usage: $0 [run] [test] [fuzz] [package] [package-check]" >&2; exit 2 ;;
+    *) echo "usage: $0 [run] [test] [a11y] [fuzz] [package] [package-check]" >&2; exit 2 ;;
   esac
 done
 

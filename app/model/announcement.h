@@ -1,15 +1,29 @@
 #pragma once
 
-// What a screen reader is told after a handler rewrote a window's step
-// lines: each frame's caption with the result it now shows.
+// What a screen reader is told when a window shows new results: after
+// "Calculate", each frame's caption with its result; on the menu, a
+// converter's new result. Each is told once, and withdrawn as soon as an
+// entry changes, so that nothing presents old results as current.
 
 #include <QList>
 
+class QString;
 class QWidget;
 class StepLine;
 
+// Tells the text once, at once; an empty text withdraws what was told. A
+// window that is not on the screen tells nothing.
+void announce(QWidget* window, const QString& text);
+
+// Tells the text once typing has paused; a later call within the pause,
+// or announce(), replaces it.
+void announceAfterTyping(QWidget* window, const QString& text);
+
+// What the window tells now, empty when it tells nothing.
+QString announcement(const QWidget* window);
+
 // Announces the results among the lines written, in reading order: for each
 // frame its caption and the last of the lines written to it. With no lines
-// (after a run-time error, whose message box speaks for itself) it clears
-// the announcement.
+// (after a run-time error, whose message box speaks for itself) it
+// withdraws the announcement.
 void announceResults(QWidget* window, const QList<StepLine*>& written);

@@ -219,6 +219,85 @@ void ImageBox::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
 }
 
+void ImageBox::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!event->isAutoRepeat() && answersClicks())
+            emit clicked();
+        return;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        if (ImageBox* next = neighbour(event->key()))
+            next->setFocus(Qt::OtherFocusReason);
+        return;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+// The picture an arrow key moves to. Beside: the nearest in the same row
+// (the pictures whose height overlaps this one's). Above or below: in the
+// nearest row, the one nearest across.
+ImageBox* ImageBox::neighbour(int key) const
+{
+    const QRect here = geometry();
+    const auto gap = [key, here](const QRect& there) {
+        switch (key) {
+        case Qt::Key_Left:
+            return here.left() - there.right();
+        case Qt::Key_Right:
+            return there.left() - here.right();
+        case Qt::Key_Up:
+            return here.top() - there.bottom();
+        default:
+            return there.top() - here.bottom();
+        }
+    };
+    const auto sameRow = [](const QRect& a, const QRect& b) { return a.top() <= b.bottom() && b.top() <= a.bottom(); };
+    QList<ImageBox*> pictures;
+    for (ImageBox* other : parentWidget()->findChildren<ImageBox*>(Qt::FindDirectChildrenOnly)) {
+        if (other != this && (other->focusPolicy() & Qt::TabFocus) && other->isVisible() && gap(other->geometry()) > 0)
+            pictures << other;
+    }
+    if (pictures.isEmpty())
+        return nullptr;
+    const bool across = key == Qt::Key_Left || key == Qt::Key_Right;
+    QRect row = here;
+    if (!across) {
+        row = pictures.first()->geometry();
+        for (const ImageBox* picture : std::as_const(pictures)) {
+            if (gap(picture->geometry()) < gap(row))
+                row = picture->geometry();
+        }
+    }
+    const auto distance = [&](const ImageBox* picture) {
+        return across ? gap(picture->geometry()) : qAbs(picture->geometry().center().x() - here.center().x());
+    };
+    ImageBox* nearest = nullptr;
+    for (ImageBox* picture : std::as_const(pictures)) {
+        if (sameRow(row, picture->geometry()) && (!nearest || distance(picture) < distance(nearest)))
+            nearest = picture;
+    }
+    return nearest;
+}
+
+// The focus shows as a border of the style's focus colour round the picture.
+void ImageBox::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStyleOptionFrame frame;
+    frame.initFrom(this);
+    QPainter painter(this);
+    style()->drawPrimitive(QStyle::PE_Frame, &frame, &painter, this);
+}
+
 bool ImageBox::answersClicks() const
 {
     return isSignalConnected(QMetaMethod::fromSignal(&ImageBox::clicked));

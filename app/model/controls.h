@@ -54,7 +54,11 @@ bool paintWholeLines(QLabel* label);
 
 // A picture that answers a click. Its picture is given by the name of a
 // compiled-in bitmap, so that a high-density screen can take the bitmap's
-// twice-as-large companion (pictureForScreen).
+// twice-as-large companion (pictureForScreen). One that answers clicks is a
+// button for the keyboard too, once it takes the focus from the Tab key
+// (never from the mouse): Space or Enter clicks it, the arrow keys move to
+// the nearest such picture beside, above or below it, and it shows the
+// focus by the style's focus border.
 class ImageBox : public QLabel
 {
     Q_OBJECT
@@ -75,8 +79,12 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
+    ImageBox* neighbour(int key) const;
+
     QString m_picture;
     bool m_pressed = false;
 };

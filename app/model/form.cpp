@@ -7,6 +7,7 @@
 #include <QMimeData>
 #include <QPainter>
 
+#include "app/model/accessibility.h"
 #include "app/model/announcement.h"
 #include "app/model/definition.h"
 #include "app/model/optiongroup.h"
@@ -24,9 +25,16 @@ void Form::load()
     m_picture = definition.picture;
     m_tabOrder = definition.tabOrder;
     new OptionGroupKeys(this, m_tabOrder);
+    selectAfterFocusTold(this);
     if (!findChildren<StepLine*>().isEmpty()) {
         recordWrittenLines();
         addCopyWorkedSolution();
+        stackInReadingOrder(this);
+        // Once an entry changes, the results told are no longer current.
+        for (QLineEdit* box : findChildren<QLineEdit*>())
+            connect(box, &QLineEdit::textChanged, this, [this] { announce(this, QString()); });
+        for (QRadioButton* option : findChildren<QRadioButton*>())
+            connect(option, &QRadioButton::toggled, this, [this] { announce(this, QString()); });
     }
     runHandler([this] { Form_Load(); });
 

@@ -89,8 +89,10 @@ protected:
     {
         connect(list, &QComboBox::currentIndexChanged, this, [this, handler] { run(handler); });
     }
+    // A picture's Click; the picture becomes a stop of the Tab key.
     template <class F> void onClick(ImageBox* image, void (F::*handler)())
     {
+        image->setFocusPolicy(Qt::TabFocus);
         connect(image, &ImageBox::clicked, this, [this, handler] { run(handler); });
     }
     // A text box's Change: its text changed, by the user or by code.

@@ -1,9 +1,11 @@
 #pragma once
 
 // The keyboard of a window's option buttons: the options that share a
-// container are one stop of the Tab key. Tab enters the group on the
-// selected option and leaves it for the next control; the arrow keys select
-// round the group, and so raise the newly selected option's Click.
+// container are one stop of the Tab key, the selected one (all of them
+// while none is selected); the others take the focus only from the mouse.
+// The arrow keys select round the group, and so raise the newly selected
+// option's Click, and then move the focus to it, so that a screen reader
+// hears of the option already selected.
 
 #include <QList>
 #include <QObject>
@@ -25,7 +27,7 @@ protected:
 
 private:
     QList<QRadioButton*> groupOf(const QRadioButton* option) const;
+    void updateTabStops();
 
-    QWidget* m_window;
     QList<QRadioButton*> m_options;
 };

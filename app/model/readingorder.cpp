@@ -27,3 +27,21 @@ QList<StepLine*> stepLinesInReadingOrder(const QWidget* window)
         lines << linesTopToBottom(frame);
     return lines;
 }
+
+namespace {
+
+template <class W> void stackInOrder(const QList<W*>& order)
+{
+    for (qsizetype i = order.size() - 1; i > 0; --i)
+        order[i - 1]->stackUnder(order[i]);
+}
+
+} // namespace
+
+void stackInReadingOrder(QWidget* window)
+{
+    const QList<QGroupBox*> frames = framesLeftToRight(window);
+    stackInOrder(frames);
+    for (const QGroupBox* frame : frames)
+        stackInOrder(linesTopToBottom(frame));
+}
