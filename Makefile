@@ -108,8 +108,10 @@ package-check: deps
 # `make format-check` lists the files that differ and fails if there are any.
 SOURCES = $(shell git ls-files '*.cpp' '*.h')
 format:
+	@tools/install-deps.sh run format
 	@clang-format -i $(SOURCES)
 format-check:
+	@tools/install-deps.sh run format
 	@clang-format --dry-run --Werror $(SOURCES)
 
 clean:

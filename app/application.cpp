@@ -107,7 +107,7 @@ void finishSetup()
     // as wide and high as at 1x. A screen joining later, or changing its
     // scale, switches to it; the outline font draws the same pixels at 1x.
     followScreens();
-    QObject::connect(qApp, &QGuiApplication::screenAdded, qApp, [] (QScreen* screen) {
+    QObject::connect(qApp, &QGuiApplication::screenAdded, qApp, [](QScreen* screen) {
         watchScreen(screen);
         followScreens();
     });

@@ -4,8 +4,8 @@
 #include <QSignalBlocker>
 
 #include "app/model/announcement.h"
-#include "figures/windowtable.h"
 #include "convert/lengthconversion.h"
+#include "figures/windowtable.h"
 
 frmMenu::frmMenu(QWidget* parent)
     : Form(parent)
@@ -183,14 +183,14 @@ void frmMenu::MTextBox_Change()
 
 void frmMenu::update()
 {
-    showConversion(convertLength(usLengths, ui->Textbox->text(), ui->Combo1->currentIndex(),
-                                 ui->Combo2->currentIndex()),
-                   ui->Result, ui->Math);
+    showConversion(
+        convertLength(usLengths, ui->Textbox->text(), ui->Combo1->currentIndex(), ui->Combo2->currentIndex()),
+        ui->Result, ui->Math);
 }
 
 void frmMenu::m_update()
 {
-    showConversion(convertLength(metricLengths, ui->MTextBox->text(), ui->MCombo1->currentIndex(),
-                                 ui->MCombo2->currentIndex()),
-                   ui->MResult, ui->mMath);
+    showConversion(
+        convertLength(metricLengths, ui->MTextBox->text(), ui->MCombo1->currentIndex(), ui->MCombo2->currentIndex()),
+        ui->MResult, ui->mMath);
 }

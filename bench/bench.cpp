@@ -64,13 +64,11 @@ Run runTraced(const QString& program, const QStringList& expected)
     QProcess process;
     run.started = monotonicNanoseconds();
     process.start(program, {});
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit
-        || process.exitCode() != 0) {
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
         process.kill();
         process.waitForFinished();
         run.failure = QStringLiteral("%1 failed: %2 %3")
-                          .arg(program, process.errorString(),
-                               QString::fromLocal8Bit(process.readAllStandardError()));
+                          .arg(program, process.errorString(), QString::fromLocal8Bit(process.readAllStandardError()));
         return run;
     }
     const QStringList lines = QString::fromLatin1(process.readAllStandardOutput()).split(u'\n');
@@ -91,11 +89,11 @@ Run runTraced(const QString& program, const QStringList& expected)
 // each only warms the file cache.
 struct Startup
 {
-    QList<double> bare;     // from starting the process to its window being exposed, ms
-    QList<double> splash;   // from starting the process to the splash being exposed, ms
-    QList<double> menu;     // from the click on the splash to the menu being exposed, ms
-    QList<double> bareMemory;   // resident memory with the window shown, MB
-    QList<double> fullMemory;   // with the menu and all twelve calculator windows open, MB
+    QList<double> bare; // from starting the process to its window being exposed, ms
+    QList<double> splash; // from starting the process to the splash being exposed, ms
+    QList<double> menu; // from the click on the splash to the menu being exposed, ms
+    QList<double> bareMemory; // resident memory with the window shown, MB
+    QList<double> fullMemory; // with the menu and all twelve calculator windows open, MB
     QString failure;
 };
 
@@ -182,25 +180,40 @@ void tst_Bench::numberText()
     case 0:
     case 1: {
         const QString& text = texts[kind];
-        QBENCHMARK { sum += ValueOfText(text); }
+        QBENCHMARK
+        {
+            sum += ValueOfText(text);
+        }
         QVERIFY(sum != 0);
         break;
     }
     case 2:
     case 3:
-        QBENCHMARK { length += SpacedNumberText(number).size(); }
+        QBENCHMARK
+        {
+            length += SpacedNumberText(number).size();
+        }
         QVERIFY(length > 0);
         break;
     case 4:
-        QBENCHMARK { length += PlainNumberText(number).size(); }
+        QBENCHMARK
+        {
+            length += PlainNumberText(number).size();
+        }
         QVERIFY(length > 0);
         break;
     case 5:
-        QBENCHMARK { sum += Round(number, 2); }
+        QBENCHMARK
+        {
+            sum += Round(number, 2);
+        }
         QVERIFY(sum > 0);
         break;
     default:
-        QBENCHMARK { sum += SquareRoot(number); }
+        QBENCHMARK
+        {
+            sum += SquareRoot(number);
+        }
         QVERIFY(sum > 0);
         break;
     }
@@ -296,7 +309,8 @@ void tst_Bench::converter()
     }
 
     int change = 0;
-    QBENCHMARK {
+    QBENCHMARK
+    {
         value->setText(entries[change++ % 2]);
         QCoreApplication::processEvents();
     }
@@ -354,15 +368,14 @@ void printTable(const QString& csv)
         width = std::max(width, name.size());
     }
     QTextStream out(stdout);
-    out << "\nTessaro timings on " << cpuModel() << ", " << QThread::idealThreadCount()
-        << " cores, platform " << QGuiApplication::platformName() << "\n";
+    out << "\nTessaro timings on " << cpuModel() << ", " << QThread::idealThreadCount() << " cores, platform "
+        << QGuiApplication::platformName() << "\n";
     out << QStringLiteral("benchmark").leftJustified(width) << "  time per iteration\n";
     out << QString(width, u'-') << "  ------------------\n";
     for (const auto& [name, time] : rows)
         out << name.leftJustified(width) << "  " << time.rightJustified(12) << "\n";
     if (!slowest.isEmpty())
-        out << "The slowest press of Calculate: " << slowest << ", " << duration(slowestPress)
-            << "\n";
+        out << "The slowest press of Calculate: " << slowest << ", " << duration(slowestPress) << "\n";
 }
 
 // The start-up table: medians with their spread, and the ratios to the bare
@@ -384,22 +397,22 @@ void printStartup(const Startup& measured, int starts)
                    .arg(*most, 0, 'f', 1);
     };
     auto ratio = [&out](const QString& name, double value, double goal) {
-        out << name.leftJustified(44) << QStringLiteral("%1      (goal at most %2: %3)\n")
-                                              .arg(value, 7, 'f', 2)
-                                              .arg(goal, 0, 'f', 1)
-                                              .arg(value <= goal ? "met" : "MISSED");
+        out << name.leftJustified(44)
+            << QStringLiteral("%1      (goal at most %2: %3)\n")
+                   .arg(value, 7, 'f', 2)
+                   .arg(goal, 0, 'f', 1)
+                   .arg(value <= goal ? "met" : "MISSED");
     };
     out << "\nStart-up, " << starts << " starts of each program in turn: median (minimum to maximum)\n";
     row(QStringLiteral("bare Qt window: start to window exposed"), measured.bare, "ms");
     row(QStringLiteral("Tessaro: start to splash exposed"), measured.splash, "ms");
     ratio(QStringLiteral("ratio of the medians"), median(measured.splash) / median(measured.bare), 1.2);
     row(QStringLiteral("Tessaro: click on splash to menu exposed"), measured.menu, "ms");
-    out << QString(44, u' ') << QStringLiteral("        (goal under 50 ms: %1)\n")
-                                     .arg(median(measured.menu) < 50 ? "met" : "MISSED");
+    out << QString(44, u' ')
+        << QStringLiteral("        (goal under 50 ms: %1)\n").arg(median(measured.menu) < 50 ? "met" : "MISSED");
     row(QStringLiteral("bare Qt window: resident memory"), measured.bareMemory, "MB");
     row(QStringLiteral("Tessaro, menu and twelve windows open"), measured.fullMemory, "MB");
-    ratio(QStringLiteral("ratio of the medians"),
-          median(measured.fullMemory) / median(measured.bareMemory), 1.5);
+    ratio(QStringLiteral("ratio of the medians"), median(measured.fullMemory) / median(measured.bareMemory), 1.5);
 }
 
 // The program's standard output for the arguments and standard input.

@@ -50,20 +50,15 @@ protected:
     }
 
 private:
-    static bool isWindowOf(const QWindow* window, QWidget* form)
-    {
-        return form && form->windowHandle() == window;
-    }
+    static bool isWindowOf(const QWindow* window, QWidget* form) { return form && form->windowHandle() == window; }
 
     void clickSplash()
     {
         QWidget* splash = formInstance<frmSplash>();
         const QPointF at = QRectF(splash->rect()).center();
         const QPointF global = splash->mapToGlobal(at);
-        QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton,
-                          Qt::NoModifier);
-        QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton,
-                            Qt::NoModifier);
+        QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
         trace::stamp("click");
         m_clicked = true;
         QCoreApplication::sendEvent(splash, &press);

@@ -39,10 +39,13 @@ inline void residentMemory()
 // memory, and the end of the program.
 inline void residentMemoryThenQuit()
 {
-    QMetaObject::invokeMethod(qApp, [] {
-        residentMemory();
-        QCoreApplication::quit();
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        qApp,
+        [] {
+            residentMemory();
+            QCoreApplication::quit();
+        },
+        Qt::QueuedConnection);
 }
 
 // The window the event tells has come on the screen, or null.

@@ -52,13 +52,12 @@ QString arithmetic(double value, QStringView operationText)
 
 } // namespace
 
-std::optional<LengthConversion> convertLength(const LengthTable& table, QStringView valueText,
-                                              int fromPosition, int toPosition)
+std::optional<LengthConversion> convertLength(const LengthTable& table, QStringView valueText, int fromPosition,
+                                              int toPosition)
 {
     // A list without selection has no unit text.
     auto unitAt = [&table](int position) {
-        return position >= 0 && position < int(table.units.size()) ? table.units[size_t(position)]
-                                                                    : QStringView();
+        return position >= 0 && position < int(table.units.size()) ? table.units[size_t(position)] : QStringView();
     };
 
     try {
@@ -77,9 +76,8 @@ std::optional<LengthConversion> convertLength(const LengthTable& table, QStringV
         for (const LengthRow& row : table.rows) {
             if (row.from != from || row.to != to)
                 continue;
-            const double converted = row.operation == LengthRow::Divide
-                ? Round(v / row.factor, table.roundingDigits)
-                : v * row.factor;
+            const double converted =
+                row.operation == LengthRow::Divide ? Round(v / row.factor, table.roundingDigits) : v * row.factor;
             shown = LengthConversion{PlainNumberText(converted), arithmetic(v, row.operationText)};
         }
         return shown;

@@ -50,5 +50,5 @@ struct LengthConversion
 // itself with "*1"; a pair of different units shows its row. Nothing to show
 // (one list without selection) gives no value. A value or result beyond the
 // range of a double shows "Overflow" and no arithmetic.
-std::optional<LengthConversion> convertLength(const LengthTable& table, QStringView valueText,
-                                              int fromPosition, int toPosition);
+std::optional<LengthConversion> convertLength(const LengthTable& table, QStringView valueText, int fromPosition,
+                                              int toPosition);

@@ -65,8 +65,9 @@ namespace {
 // The row whose field (its picture, its name) reads the value, or null.
 const CalculatorWindow* find(const char* CalculatorWindow::*field, QStringView value)
 {
-    const auto found = std::find_if(calculatorWindows.begin(), calculatorWindows.end(),
-                                    [&](const CalculatorWindow& window) { return value == QLatin1String(window.*field); });
+    const auto found =
+        std::find_if(calculatorWindows.begin(), calculatorWindows.end(),
+                     [&](const CalculatorWindow& window) { return value == QLatin1String(window.*field); });
     return found == calculatorWindows.end() ? nullptr : &*found;
 }
 

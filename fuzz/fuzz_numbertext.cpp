@@ -89,7 +89,8 @@ std::string expectedText(double x, bool spaced, const std::string& separator)
 void checkWriting(double x)
 {
     if (!std::isfinite(x)) {
-        for (auto write : {+[](double v) { return SpacedNumberText(v); }, +[](double v) { return PlainNumberText(v); }}) {
+        for (auto write :
+             {+[](double v) { return SpacedNumberText(v); }, +[](double v) { return PlainNumberText(v); }}) {
             try {
                 check(false, "a number that is not finite was written", x, write(x));
             } catch (const RuntimeError& error) {
@@ -133,9 +134,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::vector<char16_t> units(size / 2);
     if (!units.empty())
         std::memcpy(units.data(), data, units.size() * sizeof(char16_t));
-    for (QStringView text : {QStringView(utf8), QStringView(latin1), QStringView(units.data(), qsizetype(units.size()))})
-        check(sameValue(ValueOfText(text), referenceValue(text)), "ValueOfText differs from strtod", referenceValue(text),
-              text.toString());
+    for (QStringView text :
+         {QStringView(utf8), QStringView(latin1), QStringView(units.data(), qsizetype(units.size()))})
+        check(sameValue(ValueOfText(text), referenceValue(text)), "ValueOfText differs from strtod",
+              referenceValue(text), text.toString());
 
     // Numbers that text can reach, and any double with any digit count.
     const double read = ValueOfText(utf8);

@@ -44,7 +44,10 @@ bool isDigit(QChar c)
 class Reader
 {
 public:
-    explicit Reader(QStringView text) : m_text(text) {}
+    explicit Reader(QStringView text)
+        : m_text(text)
+    {
+    }
 
     QChar peek()
     {
@@ -77,7 +80,7 @@ double ValueOfText(QStringView text)
     std::string number;
     bool point = false;
     int digitsBeforePoint = 0;
-    int firstNonZero = -1;   // index among the digits of the first non-zero one
+    int firstNonZero = -1; // index among the digits of the first non-zero one
     int digitCount = 0;
     for (QChar c = in.peek(); !c.isNull(); c = in.peek()) {
         if (isDigit(c)) {
@@ -111,7 +114,7 @@ double ValueOfText(QStringView text)
         bool anyDigit = false;
         for (QChar c = in.peek(); isDigit(c); c = in.peek()) {
             anyDigit = true;
-            if (exponent < 1'000'000'000)   // far beyond any double; stop growing
+            if (exponent < 1'000'000'000) // far beyond any double; stop growing
                 exponent = exponent * 10 + (c.unicode() - u'0');
             in.next();
         }
@@ -158,12 +161,11 @@ Decimal decimalOf(double value)
     if (!std::isfinite(value))
         throw RuntimeError(RuntimeError::Kind::Overflow);
     Decimal d;
-    if (value == 0.0)   // negative zero too
+    if (value == 0.0) // negative zero too
         return d;
 
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::scientific, 14);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
     // buffer holds e.g. "-1.23450000000000e+05"
     const std::string_view text(buffer, size_t(result.ptr - buffer));
     size_t pos = 0;
@@ -175,13 +177,11 @@ Decimal decimalOf(double value)
     d.digits.append(text.substr(pos + 2, e - pos - 2));
     while (d.digits.size() > 1 && d.digits.back() == '0')
         d.digits.pop_back();
-    std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(),
-                    d.exponent);
+    std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(), d.exponent);
     return d;
 }
 
-QString numberText(double value, QStringView positiveSign, bool zeroBeforePoint,
-                   QStringView separator)
+QString numberText(double value, QStringView positiveSign, bool zeroBeforePoint, QStringView separator)
 {
     const Decimal d = decimalOf(value);
     QString text = d.negative ? QStringLiteral("-") : positiveSign.toString();
@@ -246,8 +246,8 @@ double Round(double value, int digits)
     // The fixed form of the exact value, correctly rounded (exact halves to
     // even), read back as the nearest double.
     std::string buffer(size_t(330 + digits), '\0');
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::fixed, digits);
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, digits);
     double rounded = value;
     std::from_chars(buffer.data(), result.ptr, rounded);
     return rounded;

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QPainter>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -122,7 +122,7 @@ bool isInk(QRgb pixel)
 {
     return qGray(pixel) < 100;
 }
-}
+} // namespace
 
 QRect inkBounds(const QImage& image)
 {

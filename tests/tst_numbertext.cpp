@@ -108,13 +108,20 @@ void tst_NumberText::plainNumberText_data()
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("separator");
     QTest::addColumn<QString>("text");
-    QTest::newRow("zero") << 0.0 << "." << "0";
-    QTest::newRow("negative zero") << -0.0 << "." << "0";
-    QTest::newRow("below one") << 0.5 << "." << "0.5";
-    QTest::newRow("decimal comma") << 0.125 << "," << "0,125";
-    QTest::newRow("decimal comma exponent") << -1.5e-10 << "," << "-1,5E-10";
-    QTest::newRow("exponent") << 1e16 << "." << "1E+16";
-    QTest::newRow("many digits") << 14.81481468 << "." << "14.81481468";
+    QTest::newRow("zero") << 0.0 << "."
+                          << "0";
+    QTest::newRow("negative zero") << -0.0 << "."
+                                   << "0";
+    QTest::newRow("below one") << 0.5 << "."
+                               << "0.5";
+    QTest::newRow("decimal comma") << 0.125 << ","
+                                   << "0,125";
+    QTest::newRow("decimal comma exponent") << -1.5e-10 << ","
+                                            << "-1,5E-10";
+    QTest::newRow("exponent") << 1e16 << "."
+                              << "1E+16";
+    QTest::newRow("many digits") << 14.81481468 << "."
+                                 << "14.81481468";
 }
 
 void tst_NumberText::plainNumberText()
@@ -150,8 +157,7 @@ void tst_NumberText::round_data()
     QTest::newRow("tiny to zero") << 1e-300 << 9 << 0.0;
     QTest::newRow("smallest double below the last place") << 5e-324 << 1073 << 0.0;
     QTest::newRow("smallest double at the last place") << 5e-324 << 1074 << 5e-324;
-    QTest::newRow("as many places as an int holds")
-        << 1.0 / 3 << std::numeric_limits<int>::max() << 1.0 / 3;
+    QTest::newRow("as many places as an int holds") << 1.0 / 3 << std::numeric_limits<int>::max() << 1.0 / 3;
 }
 
 void tst_NumberText::round()

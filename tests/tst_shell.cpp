@@ -5,19 +5,19 @@
 // decimal comma (the test's second entry) the result labels show a comma,
 // the arithmetic labels never do.
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
-#include <QAbstractItemView>
 #include <QClipboard>
-#include <QProcess>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QRadioButton>
-#include <QTemporaryDir>
 #include <QLabel>
 #include <QLocale>
+#include <QProcess>
+#include <QRadioButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "app/application.h"
@@ -110,7 +110,7 @@ void tst_Shell::setupFinishesBeforeTheMenu()
 namespace {
 // What the pupil does to the splash.
 enum class SplashEvent { Click, RightClick, RightClickThenLeftRelease, Key };
-}
+} // namespace
 Q_DECLARE_METATYPE(SplashEvent)
 
 void tst_Shell::leavingTheSplash_data()
@@ -242,14 +242,11 @@ void tst_Shell::converters_data()
     QTest::addColumn<QString>("result");
     QTest::addColumn<QString>("math");
     QTest::addColumn<QString>("prefix"); // "" for the US converter, "M" for the metric one
-    const auto us = [](const char* name, const char* value, int from, int to, const char* result,
-                       const char* math) {
+    const auto us = [](const char* name, const char* value, int from, int to, const char* result, const char* math) {
         QTest::newRow(name) << value << from << to << result << math << "";
     };
     const auto metric = [](const char* name, const char* value, int from, int to, const char* result,
-                           const char* math) {
-        QTest::newRow(name) << value << from << to << result << math << "M";
-    };
+                           const char* math) { QTest::newRow(name) << value << from << to << result << math << "M"; };
     us("in to in, not rounded", "0.123456789", 0, 0, "0.123456789", " .123456789*1");
     us("in to ft, 5 places", "1", 0, 1, "0.08333", " 1/12");
     us("in to ft, half to even", "0.1875", 0, 1, "0.01562", " .1875/12");
@@ -415,7 +412,9 @@ void tst_Shell::commandLine_data()
     row("JSON", {"--solve", "circle", "--json", "radius=2"}, 0,
         R"({"caption":"Circle","entries":[{"name":"Radius","solvedFor":false,"value":"2"}],"error":null,"figure":"circle",)"
         R"("frames":[{"caption":" Area=Pi*R²","lines":["pi* 2 ²","pi* 4"," 12.56"]},)"
-        R"({"caption":"Perimeter=2Pi*R","lines":["2*pi* 2"," 12.56"]}]})" "\n", "");
+        R"({"caption":"Perimeter=2Pi*R","lines":["2*pi* 2"," 12.56"]}]})"
+        "\n",
+        "");
     row("error in JSON", {"--solve", "pythagorean", "solve=a", "b=5", "c=5", "--json"}, 1,
         R"({"caption":"Pythagorean Theorem","entries":[{"name":"A","solvedFor":true,"value":null},)"
         R"({"name":"B","solvedFor":false,"value":"5"},{"name":"C","solvedFor":false,"value":"5"}],)"
@@ -438,8 +437,9 @@ void tst_Shell::commandLine_data()
     row("unknown option after --solve", {"--solve", "sphere", "--xml"}, 2, "", "tessaro: unknown option \"--xml\"");
     row("argument left by Qt", {"-platform", "offscreen", "-help"}, 2, "",
         "tessaro: unknown argument \"-help\"" + usage);
-    const QString noDisplay = "tessaro: no display to open the windows on; run it under a virtual X server: xvfb-run -s "
-                              "'-screen 0 1280x1024x24' tessaro; or worked solutions without a display: tessaro --solve …\n";
+    const QString noDisplay =
+        "tessaro: no display to open the windows on; run it under a virtual X server: xvfb-run -s "
+        "'-screen 0 1280x1024x24' tessaro; or worked solutions without a display: tessaro --solve …\n";
     row("no display", {}, 2, "", noDisplay);
     row("no display, X11 named", {"-platform", "xcb"}, 2, "", noDisplay);
     row("a display that cannot be opened", {"@QT_FATAL_WARNINGS=0", "-display", ":7349"}, 2, "", noDisplay);
@@ -475,11 +475,14 @@ void tst_Shell::commandLine_data()
     row("longer than the box", {"--solve", "circle", "radius=" + QString(40000, u'0') + "5"}, 2, "",
         "tessaro: radius: \"00000000000000000000…\" (40001 characters) is longer than the box holds (32767)" + usage);
     row("runtime folder missing", {"@XDG_RUNTIME_DIR=%t/missing", "--solve", "sphere", "radius=2"}, 0, "Sphere\n", "");
-    row("runtime folder open to others", {"@XDG_RUNTIME_DIR=%t/home", "--solve", "sphere", "radius=2"}, 0, "Sphere", "");
+    row("runtime folder open to others", {"@XDG_RUNTIME_DIR=%t/home", "--solve", "sphere", "radius=2"}, 0, "Sphere",
+        "");
     row("home fit for a runtime folder", {"@HOME=%t", "--solve", "sphere", "radius=2"}, 0, "Sphere\n", "");
-    row("problems on standard input", {"--solve", "-", "<circle radius=2\n\n  # none\nSPHERE\tRadius=1 # a ball\r\n"}, 0,
+    row("problems on standard input", {"--solve", "-", "<circle radius=2\n\n  # none\nSPHERE\tRadius=1 # a ball\r\n"},
+        0,
         "Circle\nRadius: 2\n\n Area=Pi*R²\npi* 2 ²\npi* 4\n 12.56\n\nPerimeter=2Pi*R\n2*pi* 2\n 12.56\n\n"
-        "Sphere\nRadius: 1\n", "");
+        "Sphere\nRadius: 1\n",
+        "");
     row("JSON lines", {"--solve", "--json", "-", "<\nsphere radius=2"}, 0, R"({"caption":"Sphere",)", "");
     row("the worst line counts", {"--solve", "-", "<circle radius=1e200\nhexagon\ncircle radius=2"}, 2,
         "Circle\nRadius: 1e200\n",

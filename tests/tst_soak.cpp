@@ -48,7 +48,7 @@ QString randomEntry(std::mt19937_64& random)
             text += keys[pick(int(keys.size()))];
         if (pick(2))
             text = QString::number(double(random()) / double(random() | 1), 'g', 1 + pick(17))
-                   + QStringLiteral("e%1").arg(pick(640) - 320);
+                + QStringLiteral("e%1").arg(pick(640) - 320);
         return text;
     }
     }
@@ -98,9 +98,10 @@ void tst_Soak::calculate()
         const QStringList boxes = messageBoxes([&form] { calculateButton(form)->click(); });
         QVERIFY(boxes.size() <= 1 && known.contains(boxes.value(0, known.first())));
         for (const StepLine* line : form.stepLines()) {
-            QVERIFY2(!line->caption().contains(notANumber),
-                     qPrintable(QStringLiteral("%1 %2: %3").arg(window.type->className(), line->objectName(),
-                                                                 line->caption())));
+            QVERIFY2(
+                !line->caption().contains(notANumber),
+                qPrintable(
+                    QStringLiteral("%1 %2: %3").arg(window.type->className(), line->objectName(), line->caption())));
         }
     }
     for (const CalculatorWindow& window : calculatorWindows)

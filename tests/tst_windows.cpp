@@ -7,11 +7,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QStyleOption>
 #include <QDirIterator>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOption>
 #include <QTest>
 #include <QToolTip>
 
@@ -32,8 +32,14 @@ void press(const char* name, const char* picture, const QString& option, const Q
                         << (box.isEmpty() ? QStringList() : QStringList{box});
 }
 
-qreal ratio(const QWidget* form) { return form->devicePixelRatioF(); }
-QRgb ground(const QWidget* form) { return form->palette().color(QPalette::Window).rgb(); }
+qreal ratio(const QWidget* form)
+{
+    return form->devicePixelRatioF();
+}
+QRgb ground(const QWidget* form)
+{
+    return form->palette().color(QPalette::Window).rgb();
+}
 
 // A part of a window's picture, given in the window's pixels.
 QImage part(const QImage& shown, const QWidget* form, const QRect& rect)
@@ -102,11 +108,9 @@ void tst_Windows::calculate_data()
     press("rectangle, entry too large", "square", {}, {"Lenth=1e999"}, {"", "", "", "", ""}, Overflow);
     press("triangle", "Triangle", {}, {"side1=3", "side2=4", "side3=5", "Base=6", "Hght=4"},
           {"·6·*··4·*·0.5·", "·12", "·3·+··4·+··5", "·12"});
-    press("triangle, area overflows", "Triangle", {},
-          {"side1=1", "side2=2", "side3=3", "Base=1e200", "Hght=-1e200"},
+    press("triangle, area overflows", "Triangle", {}, {"side1=1", "side2=2", "side3=3", "Base=1e200", "Hght=-1e200"},
           {"·1E+200·*·-1E+200·*·0.5·", "", "·1·+··2·+··3", "·6"}, Overflow);
-    press("trapezoid", "trape", {},
-          {"Base1=3", "Base2=5", "Hgt=4", "Side1=3", "Side2=4", "Side3=5", "Side4=6"},
+    press("trapezoid", "trape", {}, {"Base1=3", "Base2=5", "Hgt=4", "Side1=3", "Side2=4", "Side3=5", "Side4=6"},
           {"0.5*·4(·3+·5)", "0.5*·4*·8", "·16", "", "·3+·4+·5+·6", "·18", ""});
     press("parallelogram", "para", {}, {"bse=3", "Hgt=2", "Slenght=5"},
           {"·3·*··2", "·6", "2*·5·+·2*·3", "·10·+··6", "·16"});
@@ -118,17 +122,15 @@ void tst_Windows::calculate_data()
     press("rectangular solid, doubled term overflows", "RecSolid", {}, {"Lnght=1e308", "Wdth=1", "hgt=1"},
           {"·1E+308*·1*·1", "·1E+308", "2(·1E+308*·1)+2(·1*·1)+2(·1E+308*·1)", "", ""}, Overflow);
     press("cylinder", "Cylinder", {}, {"Hgt=3", "Radius=2"},
-          {"pi·*·2·²*·3", "pi*·4*·3", "·37.68", "2pi*·2*·3+2pi*·2·²", "2pi*·2*·3+2pi*·4",
-           "·37.68+·25.12", "·62.8"});
+          {"pi·*·2·²*·3", "pi*·4*·3", "·37.68", "2pi*·2*·3+2pi*·2·²", "2pi*·2*·3+2pi*·4", "·37.68+·25.12", "·62.8"});
     press("cone", "Cone", {}, {"Slnght=5", "Hgt=4", "Radius=3"},
-          {"1/3pi*·3·²*·4", "1/3pi*·9*·4", "·37.68", "0.5(2*pi*·3)·5+pi*·3·²",
-           "0.5*·18.84*·5+pi*·3·²", "0.5*·18.84*·5+pi*·9", "·75.36"});
+          {"1/3pi*·3·²*·4", "1/3pi*·9*·4", "·37.68", "0.5(2*pi*·3)·5+pi*·3·²", "0.5*·18.84*·5+pi*·3·²",
+           "0.5*·18.84*·5+pi*·9", "·75.36"});
     // The half is applied before the slant length; the other way round the
     // product would overflow.
     press("cone, half before the slant length", "Cone", {}, {"Slnght=4e207", "Hgt=1", "Radius=1e100"},
-          {"1/3pi*·1E+100·²*·1", "1/3pi*·1E+200*·1", "·1.04666666666667E+200",
-           "0.5(2*pi*·1E+100)·4E+207+pi*·1E+100·²", "0.5*·6.28E+100*·4E+207+pi*·1E+100·²",
-           "0.5*·6.28E+100*·4E+207+pi*·1E+200", "·1.256E+308"});
+          {"1/3pi*·1E+100·²*·1", "1/3pi*·1E+200*·1", "·1.04666666666667E+200", "0.5(2*pi*·1E+100)·4E+207+pi*·1E+100·²",
+           "0.5*·6.28E+100*·4E+207+pi*·1E+100·²", "0.5*·6.28E+100*·4E+207+pi*·1E+200", "·1.256E+308"});
     press("sphere", "Sphere", {}, {"Radius=3"},
           {"4/3pi*·3·³", "4/3pi*·27", "·113.04", "4pi*·3·²", "4pi*·9", "·113.04"});
     press("square pyramid", "Pyramid", {}, {"SLnght=5", "Lnght=4", "Hght=3"},
@@ -136,14 +138,13 @@ void tst_Windows::calculate_data()
     press("square pyramid, side term overflows", "Pyramid", {}, {"SLnght=1e308", "Lnght=-1", "Hght=1"},
           {"1/3*-1·²*·1", "1/3*·1*·1", "·.333333333333333", "2*-1*·1E+308+-1·²", "2*-1*·1E+308+·1", "", ""}, Overflow);
     press("distance and midpoint", "DistAndMidPoint", {}, {"Ix1=1", "Iy1=2", "Ix2=4", "Iy2=6"},
-          {"(·1+·4)/2·,·(·2+·6)/2", "·5/2·,··8/2", "·2.5·,··4", "(·1-·4)·²·+·(·2-·6)·²",
-           "-3·²·+·-4·²", "·9·+··16", "·25", "·5"});
-    press("distance and midpoint, square overflows", "DistAndMidPoint", {},
-          {"Ix1=1e200", "Iy1=0", "Ix2=0", "Iy2=0"},
+          {"(·1+·4)/2·,·(·2+·6)/2", "·5/2·,··8/2", "·2.5·,··4", "(·1-·4)·²·+·(·2-·6)·²", "-3·²·+·-4·²", "·9·+··16",
+           "·25", "·5"});
+    press("distance and midpoint, square overflows", "DistAndMidPoint", {}, {"Ix1=1e200", "Iy1=0", "Ix2=0", "Iy2=0"},
           {"(·1E+200+·0)/2·,·(·0+·0)/2", "·1E+200/2·,··0/2", "·5E+199·,··0", "(·1E+200-·0)·²·+·(·0-·0)·²",
-           "·1E+200·²·+··0·²", "", "", ""}, Overflow);
-    press("theorem, C", "Therom", "Oc", {"IputA=3", "IputB=4"},
-          {"·3·²·+·4·²=C·²", "·9+·16=C·²", "·25=C·²", "·5=C·"});
+           "·1E+200·²·+··0·²", "", "", ""},
+          Overflow);
+    press("theorem, C", "Therom", "Oc", {"IputA=3", "IputB=4"}, {"·3·²·+·4·²=C·²", "·9+·16=C·²", "·25=C·²", "·5=C·"});
     press("theorem, A", "Therom", "Oa", {"IputB=4", "IputC=5"},
           {"A·²·+·4·²·=·5·²", "A·²·+·16=·25", "A·²·=·9", "A·=·3"});
     press("theorem, B", "Therom", "Ob", {"IputA=-3", "IputC=5"},
@@ -223,7 +224,10 @@ QString focusName()
 
 } // namespace
 
-void tst_Windows::tabOrder_data() { windowRows(); }
+void tst_Windows::tabOrder_data()
+{
+    windowRows();
+}
 
 // The window opens with the caret in the first control; Tab visits the
 // others in order and comes round to the first again.
@@ -239,7 +243,10 @@ void tst_Windows::tabOrder()
     QCOMPARE(visited, tabOrders[picture] + QStringList{tabOrders[picture].first()});
 }
 
-void tst_Windows::keyboardAlone_data() { windowRows(); }
+void tst_Windows::keyboardAlone_data()
+{
+    windowRows();
+}
 
 // The worked example typed on the way round with the Tab key, then Space
 // on "Calculate", shows what a click shows.
@@ -269,7 +276,10 @@ void tst_Windows::keyboardAlone()
     QCOMPARE(byKeys, lines(form));
 }
 
-void tst_Windows::boxesNamedByTheirLabels_data() { windowRows(); }
+void tst_Windows::boxesNamedByTheirLabels_data()
+{
+    windowRows();
+}
 
 // A screen reader names every box by the label beside it.
 void tst_Windows::boxesNamedByTheirLabels()
@@ -283,7 +293,10 @@ void tst_Windows::boxesNamedByTheirLabels()
     }
 }
 
-void tst_Windows::resultsAnnounced_data() { windowRows(); }
+void tst_Windows::resultsAnnounced_data()
+{
+    windowRows();
+}
 
 // After "Calculate" a screen reader is told each frame's result: its last line.
 void tst_Windows::resultsAnnounced()
@@ -303,7 +316,10 @@ void tst_Windows::resultsAnnounced()
         QVERIFY2(told.contains(result), qPrintable(told));
 }
 
-void tst_Windows::crispText_data() { windowRows(); }
+void tst_Windows::crispText_data()
+{
+    windowRows();
+}
 
 // On a high-density screen text is drawn with the pixels of the ordinary
 // one, each a crisp block of device pixels.
@@ -313,7 +329,8 @@ void tst_Windows::crispText()
     const Form& form = open(calculatorWindow(picture));
     QPushButton* calculate = calculateButton(form);
     const int r = int(ratio(&form));
-    const QImage caption = ink(calculate->grab().toImage().copy(QRect(QPoint(2, 2), (calculate->size() - QSize(4, 4)) * r)));
+    const QImage caption =
+        ink(calculate->grab().toImage().copy(QRect(QPoint(2, 2), (calculate->size() - QSize(4, 4)) * r)));
     QVERIFY(!inkBounds(caption).isEmpty());
     for (int y = 0; y < caption.height(); ++y) {
         for (int x = 0; x < caption.width(); ++x)
@@ -321,7 +338,10 @@ void tst_Windows::crispText()
     }
 }
 
-void tst_Windows::labelsOnTheBaseline_data() { windowRows(); }
+void tst_Windows::labelsOnTheBaseline_data()
+{
+    windowRows();
+}
 
 // A label writes its text on the baseline of the box it names: the same
 // text in both ends on the same row.
@@ -342,7 +362,10 @@ void tst_Windows::labelsOnTheBaseline()
     }
 }
 
-void tst_Windows::freshAfterClose_data() { windowRows(); }
+void tst_Windows::freshAfterClose_data()
+{
+    windowRows();
+}
 
 // Closed, a window goes with everything typed; opened again, it is new.
 void tst_Windows::freshAfterClose()
@@ -381,8 +404,11 @@ void tst_Windows::theoremOptions()
     key(Qt::Key_Tab, Qt::ShiftModifier);
     QCOMPARE(QApplication::focusWidget(), control(&form, "Command1"));
     key(Qt::Key_Tab);
-    for (const auto& [arrow, side] : {std::pair{Qt::Key_Up, "B"}, {Qt::Key_Left, "A"}, {Qt::Key_Up, "C"},
-                                      {Qt::Key_Down, "A"}, {Qt::Key_Right, "B"}}) {
+    for (const auto& [arrow, side] : {std::pair{Qt::Key_Up, "B"},
+                                      {Qt::Key_Left, "A"},
+                                      {Qt::Key_Up, "C"},
+                                      {Qt::Key_Down, "A"},
+                                      {Qt::Key_Right, "B"}}) {
         key(arrow);
         solvesFor(side);
     }
@@ -406,9 +432,11 @@ void tst_Windows::captionsFit()
             QStyleOptionGroupBox option;
             option.initFrom(frame);
             option.text = frame->title();
-            const QRect caption = frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
+            const QRect caption =
+                frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
             const int advance = metrics.horizontalAdvance(frame->title());
-            check(frame, advance <= frame->width() - 2, caption.width() >= advance && caption.right() < frame->width() - 1);
+            check(frame, advance <= frame->width() - 2,
+                  caption.width() >= advance && caption.right() < frame->width() - 1);
         }
         for (QAbstractButton* button : form->findChildren<QAbstractButton*>()) {
             QStyleOptionButton option;
@@ -416,9 +444,10 @@ void tst_Windows::captionsFit()
             const bool radio = qobject_cast<QRadioButton*>(button);
             const QStyle* style = button->style();
             const int indicator = radio ? style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth)
-                                              + style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing) : 2;
-            const QRect text = style->subElementRect(radio ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents,
-                                                     &option, button);
+                    + style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing)
+                                        : 2;
+            const QRect text = style->subElementRect(
+                radio ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents, &option, button);
             const int advance = metrics.horizontalAdvance(button->text());
             check(button, advance <= button->width() - indicator, text.width() >= advance);
         }
@@ -427,7 +456,8 @@ void tst_Windows::captionsFit()
         for (QComboBox* list : form->findChildren<QComboBox*>()) {
             QStyleOptionComboBox option;
             option.initFrom(list);
-            const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+            const QRect field =
+                list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
             for (int i = 0; i < list->count(); ++i) {
                 list->setCurrentIndex(i);
                 const QImage shown = list->grab().toImage();
@@ -457,15 +487,20 @@ void tst_Windows::pictures()
         for (QWidget* control : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             control->hide();
         for (const auto& [widget, picture] : pictures) {
-            const QImage shown = widget->grab().toImage().convertToFormat(QImage::Format_RGB32)
-                                     .copy(QRect(QPoint(), picture.deviceIndependentSize().toSize().boundedTo(widget->size()) * ratio(form)));
+            const QImage shown =
+                widget->grab()
+                    .toImage()
+                    .convertToFormat(QImage::Format_RGB32)
+                    .copy(QRect(QPoint(),
+                                picture.deviceIndependentSize().toSize().boundedTo(widget->size()) * ratio(form)));
             // Pictures sit on the window's ground without a seam; the
             // splash is a picture all over.
             if (widget != formInstance<frmSplash>())
                 QCOMPARE(shown.pixel(0, 0), ground(form));
             // On a high-density screen each comes from its twice-as-large
             // bitmap, on others from the bitmap itself.
-            bool found = ratio(form) == 1 && shown == picture.toImage().convertToFormat(QImage::Format_RGB32).copy(shown.rect());
+            bool found =
+                ratio(form) == 1 && shown == picture.toImage().convertToFormat(QImage::Format_RGB32).copy(shown.rect());
             for (QDirIterator twice(":/", {"*@2x.bmp"}); !found && twice.hasNext();)
                 found = QImage(twice.next()).convertToFormat(QImage::Format_RGB32).copy(shown.rect()) == shown;
             QVERIFY2(found, qPrintable(widget->objectName()));
@@ -483,10 +518,13 @@ void tst_Windows::wholeLines_data()
                                       << "0.001234…";
     QTest::newRow("circle, large") << "circ" << QStringList{"Radius=123456789"} << "DispArea2"
                                    << "pi* 1.524157875019…";
-    QTest::newRow("circle, whole") << "circ" << QStringList{"Radius=5"} << "DispArea3" << " 78.5";
+    QTest::newRow("circle, whole") << "circ" << QStringList{"Radius=5"} << "DispArea3"
+                                   << " 78.5";
     QTest::newRow("cone, large") << "Cone" << QStringList{"Hgt=-98765.4321", "Radius=-1.23456789012345e15"}
-                                 << "DispVol2" << "1/3pi* 1.52415787532387E+3…";
-    QTest::newRow("menu, distance caption") << "menu" << QStringList{} << "Label11" << "Distance and…";
+                                 << "DispVol2"
+                                 << "1/3pi* 1.52415787532387E+3…";
+    QTest::newRow("menu, distance caption") << "menu" << QStringList{} << "Label11"
+                                            << "Distance and…";
 }
 
 // A label that keeps its size shows only the lines that fit it whole; a cut
@@ -539,8 +577,9 @@ void tst_Windows::flatControls()
                 const int w = shown.width() - 1, h = shown.height() - 1;
                 const int top = frame ? int(control->fontMetrics().height() / 2 * ratio(form)) : 0;
                 const auto at = [&](int x, int y) {
-                    return shown.pixel(x, y) == line ? QString()
-                                                     : QStringLiteral("%1 %2 at %3,%4").arg(control->objectName()).arg(focused).arg(x).arg(y);
+                    return shown.pixel(x, y) == line
+                        ? QString()
+                        : QStringLiteral("%1 %2 at %3,%4").arg(control->objectName()).arg(focused).arg(x).arg(y);
                 };
                 for (int y = top; y <= h; ++y)
                     QCOMPARE(at(0, y) + at(w, y), QString());
@@ -549,10 +588,12 @@ void tst_Windows::flatControls()
                     QCOMPARE(at(x, h) + (frame ? QString() : at(x, 0)), QString());
                 if (!frame)
                     QCOMPARE(shown.pixel(int(ratio(form)), int(ratio(form))),
-                             control->isEnabled() ? shown.pixel(w - int(ratio(form)), h - int(ratio(form))) : ground(form));
+                             control->isEnabled() ? shown.pixel(w - int(ratio(form)), h - int(ratio(form)))
+                                                  : ground(form));
                 // A frame's caption stands whole, interrupting its top line.
                 else if (!frame->title().trimmed().isEmpty()) {
-                    const QImage strip = shown.copy(0, 0, shown.width(), int(control->fontMetrics().height() * ratio(form)));
+                    const QImage strip =
+                        shown.copy(0, 0, shown.width(), int(control->fontMetrics().height() * ratio(form)));
                     QCOMPARE(ink(strip), ink(frame, frame->title()));
                     for (int x = inkBounds(strip).left(); x <= inkBounds(strip).right(); ++x)
                         QVERIFY(shown.pixel(x, top) != line);
@@ -568,7 +609,8 @@ void tst_Windows::rootSignsAfterTheFirstPress()
 {
     Form& form = open(calculatorWindow(u"DistAndMidPoint"));
     for (const auto& [entries, shown] : {std::pair{QStringList{"Ix1=1e308", "Ix2=1e308"}, false},
-                                         {QStringList{"Ix2=-1e308"}, true}, {QStringList{"Ix1=1", "Ix2=1"}, true}}) {
+                                         {QStringList{"Ix2=-1e308"}, true},
+                                         {QStringList{"Ix1=1", "Ix2=1"}, true}}) {
         enter(form, entries);
         messageBoxes([&form] { click(calculateButton(form)); });
         for (const ImageBox* sign : form.findChildren<ImageBox*>())
@@ -585,8 +627,9 @@ void tst_Windows::copyWorkedSolution()
     click(calculateButton(form));
     enter(form, {"Lenth=6"});
     QTest::keyClick(&form, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(QGuiApplication::clipboard()->text(), "Rectangle\nLength: 5\nWidth: 3\n\nArea=L*W\nA = 5 *  3\nA = 15\n\n"
-                                                   "Perimeter=2L*2W\nP = 2* 5 + 2* 3\nP = 10+ 6\nP = 16\n");
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             "Rectangle\nLength: 5\nWidth: 3\n\nArea=L*W\nA = 5 *  3\nA = 15\n\n"
+             "Perimeter=2L*2W\nP = 2* 5 + 2* 3\nP = 10+ 6\nP = 16\n");
     QCOMPARE(QGuiApplication::clipboard()->image().size(), form.size() * ratio(&form));
     QCOMPARE(form.contextMenuPolicy(), Qt::ActionsContextMenu);
 

@@ -35,10 +35,11 @@ for group in "$@"; do
     run) ;;
     test) packages="$packages $test" ;;
     a11y) packages="$packages $a11y" ;;
+    format) packages="$packages clang-format" ;;
     fuzz) packages="$packages $fuzz" ;;
     package) packages="$packages $package" ;;
     package-check) packages="$packages $package_check" ;;
-    *) echo "usage: $0 [run] [test] [a11y] [fuzz] [package] [package-check]" >&2; exit 2 ;;
+    *) echo "usage: $0 [run] [test] [a11y] [format] [fuzz] [package] [package-check]" >&2; exit 2 ;;
   esac
 done
 

@@ -1,8 +1,8 @@
 #include "app/model/accessibility.h"
 
 #include <QAccessibleWidget>
-#include <QLabel>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
 

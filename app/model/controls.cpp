@@ -115,8 +115,8 @@ bool paintWholeLines(QLabel* label)
         while (text.endsWith(u' '))
             text.chop(1);
         const QRect line(area.left(), area.top() + int(i) * height, area.width(), height);
-        label->style()->drawItemText(&painter, line, int(across | Qt::AlignTop), label->palette(),
-                                     label->isEnabled(), text, label->foregroundRole());
+        label->style()->drawItemText(&painter, line, int(across | Qt::AlignTop), label->palette(), label->isEnabled(),
+                                     text, label->foregroundRole());
     }
     return true;
 }
@@ -211,8 +211,7 @@ void ImageBox::mousePressEvent(QMouseEvent* event)
 
 void ImageBox::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click = m_pressed && event->button() == Qt::LeftButton
-                       && rect().contains(event->position().toPoint());
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     m_pressed = false;
     event->accept();
     if (click)

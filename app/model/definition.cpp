@@ -17,8 +17,8 @@ int textTop(const QLineEdit* box)
     QStyleOptionFrame frame;
     frame.initFrom(box);
     frame.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, box);
-    const QRect text = box->style()->subElementRect(QStyle::SE_LineEditContents, &frame, box)
-                           .marginsRemoved(box->textMargins());
+    const QRect text =
+        box->style()->subElementRect(QStyle::SE_LineEditContents, &frame, box).marginsRemoved(box->textMargins());
     return text.y() + (text.height() - box->fontMetrics().height() + 1) / 2;
 }
 

@@ -66,9 +66,9 @@ signals:
 
 protected:
     // The form events; a window overrides those it answers.
-    virtual void Form_Load() {}
-    virtual void Form_QueryUnload() {}
-    virtual void Form_Click() {}
+    virtual void Form_Load() { }
+    virtual void Form_QueryUnload() { }
+    virtual void Form_Click() { }
     virtual void Form_KeyPress(int keyAscii) { Q_UNUSED(keyAscii) }
 
     // The control events, each connected to a handler of the window.

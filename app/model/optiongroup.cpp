@@ -33,7 +33,8 @@ void OptionGroupKeys::updateTabStops()
 {
     for (QRadioButton* option : std::as_const(m_options)) {
         const QList<QRadioButton*> group = groupOf(option);
-        const bool noneSelected = std::none_of(group.begin(), group.end(), [](const QRadioButton* o) { return o->isChecked(); });
+        const bool noneSelected =
+            std::none_of(group.begin(), group.end(), [](const QRadioButton* o) { return o->isChecked(); });
         option->setFocusPolicy(option->isChecked() || noneSelected ? Qt::StrongFocus : Qt::ClickFocus);
     }
 }
@@ -44,7 +45,9 @@ bool OptionGroupKeys::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::KeyPress || !option)
         return false;
     const int key = static_cast<QKeyEvent*>(event)->key();
-    const int step = key == Qt::Key_Down || key == Qt::Key_Right ? 1 : key == Qt::Key_Up || key == Qt::Key_Left ? -1 : 0;
+    const int step = key == Qt::Key_Down || key == Qt::Key_Right ? 1
+        : key == Qt::Key_Up || key == Qt::Key_Left               ? -1
+                                                                 : 0;
     if (step == 0)
         return false;
     const QList<QRadioButton*> group = groupOf(option);

@@ -31,8 +31,9 @@ QColor border(const QStyleOption* option)
 void drawBox(QPainter* painter, const QRect& rect, const QColor& line, const QBrush& interior)
 {
     painter->fillRect(rect.adjusted(1, 1, -1, -1), interior);
-    for (const QRect& side : {QRect(rect.left(), rect.top(), rect.width(), 1), QRect(rect.left(), rect.bottom(), rect.width(), 1),
-                              QRect(rect.left(), rect.top(), 1, rect.height()), QRect(rect.right(), rect.top(), 1, rect.height())})
+    for (const QRect& side :
+         {QRect(rect.left(), rect.top(), rect.width(), 1), QRect(rect.left(), rect.bottom(), rect.width(), 1),
+          QRect(rect.left(), rect.top(), 1, rect.height()), QRect(rect.right(), rect.top(), 1, rect.height())})
         painter->fillRect(side, line);
 }
 
@@ -97,8 +98,8 @@ int TessaroStyle::styleHint(StyleHint hint, const QStyleOption* option, const QW
     }
 }
 
-QRect TessaroStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option,
-                                   SubControl subControl, const QWidget* widget) const
+QRect TessaroStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl subControl,
+                                   const QWidget* widget) const
 {
     const QRect r = option->rect;
     if (control == CC_ComboBox) {
@@ -207,8 +208,8 @@ void TessaroStyle::drawControl(ControlElement element, const QStyleOption* optio
             const QRect text = subControlRect(CC_ComboBox, list, SC_ComboBoxEditField, widget);
             painter->save();
             painter->setClipRect(text);
-            drawItemText(painter, text, Qt::AlignLeft | Qt::AlignVCenter, list->palette,
-                         list->state & State_Enabled, list->currentText, QPalette::Text);
+            drawItemText(painter, text, Qt::AlignLeft | Qt::AlignVCenter, list->palette, list->state & State_Enabled,
+                         list->currentText, QPalette::Text);
             painter->restore();
         }
         return;
@@ -217,8 +218,8 @@ void TessaroStyle::drawControl(ControlElement element, const QStyleOption* optio
     }
 }
 
-void TessaroStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
-                                      QPainter* painter, const QWidget* widget) const
+void TessaroStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                                      const QWidget* widget) const
 {
     if (control == CC_ComboBox) {
         drawBox(painter, option->rect, border(option), interior(option, QPalette::Base));

@@ -18,24 +18,20 @@ void FrmGrid::Command1_Click()
     const double Y1 = ValueOfText(ui.Iy1->text());
     const double Y2 = ValueOfText(ui.Iy2->text());
 
-    ui.DispMid1->setCaption("(" + SpacedNumberText(X1) + "+" + SpacedNumberText(X2) + ")/2 , ("
-                            + SpacedNumberText(Y1) + "+" + SpacedNumberText(Y2) + ")/2");
+    ui.DispMid1->setCaption("(" + SpacedNumberText(X1) + "+" + SpacedNumberText(X2) + ")/2 , (" + SpacedNumberText(Y1)
+                            + "+" + SpacedNumberText(Y2) + ")/2");
     ui.DispMid2->setCaption(SpacedNumberText(X1 + X2) + "/2 , " + SpacedNumberText(Y1 + Y2) + "/2");
-    ui.DispMid3->setCaption(SpacedNumberText((X1 + X2) / 2) + " , "
-                            + SpacedNumberText((Y1 + Y2) / 2));
+    ui.DispMid3->setCaption(SpacedNumberText((X1 + X2) / 2) + " , " + SpacedNumberText((Y1 + Y2) / 2));
 
     ui.sq1->setVisible(true);
     ui.sq2->setVisible(true);
     ui.sq3->setVisible(true);
     ui.sq4->setVisible(true);
 
-    ui.DispDist1->setCaption("(" + SpacedNumberText(X1) + "-" + SpacedNumberText(X2) + ") ² + "
-                             + "(" + SpacedNumberText(Y1) + "-" + SpacedNumberText(Y2) + ") ²");
-    ui.DispDist2->setCaption(SpacedNumberText(X1 - X2) + " ² + " + SpacedNumberText(Y1 - Y2)
-                             + " ²");
-    ui.DispDist3->setCaption(SpacedNumberText(std::pow(X1 - X2, 2)) + " + "
-                             + SpacedNumberText(std::pow(Y1 - Y2, 2)));
+    ui.DispDist1->setCaption("(" + SpacedNumberText(X1) + "-" + SpacedNumberText(X2) + ") ² + " + "("
+                             + SpacedNumberText(Y1) + "-" + SpacedNumberText(Y2) + ") ²");
+    ui.DispDist2->setCaption(SpacedNumberText(X1 - X2) + " ² + " + SpacedNumberText(Y1 - Y2) + " ²");
+    ui.DispDist3->setCaption(SpacedNumberText(std::pow(X1 - X2, 2)) + " + " + SpacedNumberText(std::pow(Y1 - Y2, 2)));
     ui.DispDist4->setCaption(SpacedNumberText(std::pow(X1 - X2, 2) + std::pow(Y1 - Y2, 2)));
-    ui.DispDist5->setCaption(
-        SpacedNumberText(SquareRoot(std::pow(X1 - X2, 2) + std::pow(Y1 - Y2, 2))));
+    ui.DispDist5->setCaption(SpacedNumberText(SquareRoot(std::pow(X1 - X2, 2) + std::pow(Y1 - Y2, 2))));
 }

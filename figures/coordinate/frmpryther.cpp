@@ -59,24 +59,20 @@ void FrmPryTher::Command1_Click()
 
     if (ui.Oc->isChecked()) {
         ui.DispPry1->setCaption(SpacedNumberText(A) + " ² +" + SpacedNumberText(B) + " ²=C ²");
-        ui.DispPry2->setCaption(SpacedNumberText(std::pow(A, 2)) + "+"
-                                + SpacedNumberText(std::pow(B, 2)) + "=C ²");
+        ui.DispPry2->setCaption(SpacedNumberText(std::pow(A, 2)) + "+" + SpacedNumberText(std::pow(B, 2)) + "=C ²");
         ui.DispPry3->setCaption(SpacedNumberText(std::pow(A, 2) + std::pow(B, 2)) + "=C ²");
-        ui.DispPry4->setCaption(SpacedNumberText(SquareRoot(std::pow(A, 2) + std::pow(B, 2)))
-                                + "=C ");
+        ui.DispPry4->setCaption(SpacedNumberText(SquareRoot(std::pow(A, 2) + std::pow(B, 2))) + "=C ");
     }
 
     if (ui.Oa->isChecked()) {
         if (B >= C) {
             rejectKnownLeg();
         } else {
-            ui.DispPry1->setCaption("A ² +" + SpacedNumberText(B) + " ² =" + SpacedNumberText(C)
-                                    + " ²");
+            ui.DispPry1->setCaption("A ² +" + SpacedNumberText(B) + " ² =" + SpacedNumberText(C) + " ²");
             ui.DispPry2->setCaption("A ² +" + SpacedNumberText(std::pow(B, 2)) + "="
                                     + SpacedNumberText(std::pow(C, 2)));
             ui.DispPry3->setCaption("A ² =" + SpacedNumberText(std::pow(C, 2) - std::pow(B, 2)));
-            ui.DispPry4->setCaption(
-                "A =" + SpacedNumberText(SquareRoot(std::pow(C, 2) - std::pow(B, 2))));
+            ui.DispPry4->setCaption("A =" + SpacedNumberText(SquareRoot(std::pow(C, 2) - std::pow(B, 2))));
         }
     }
 
@@ -84,13 +80,10 @@ void FrmPryTher::Command1_Click()
         if (A >= C) {
             rejectKnownLeg();
         } else {
-            ui.DispPry1->setCaption(SpacedNumberText(A) + " ² + B ²  =" + SpacedNumberText(C)
-                                    + " ²");
-            ui.DispPry2->setCaption(SpacedNumberText(std::pow(A, 2)) + "+ B²="
-                                    + SpacedNumberText(std::pow(C, 2)));
+            ui.DispPry1->setCaption(SpacedNumberText(A) + " ² + B ²  =" + SpacedNumberText(C) + " ²");
+            ui.DispPry2->setCaption(SpacedNumberText(std::pow(A, 2)) + "+ B²=" + SpacedNumberText(std::pow(C, 2)));
             ui.DispPry3->setCaption("B ² =" + SpacedNumberText(std::pow(C, 2) - std::pow(A, 2)));
-            ui.DispPry4->setCaption(
-                "B =" + SpacedNumberText(SquareRoot(std::pow(C, 2) - std::pow(A, 2))));
+            ui.DispPry4->setCaption("B =" + SpacedNumberText(SquareRoot(std::pow(C, 2) - std::pow(A, 2))));
         }
     }
 }

@@ -20,11 +20,11 @@ void FrmTrapezoid::Command1_Click()
     const double S3 = ValueOfText(ui.Side3->text());
     const double S4 = ValueOfText(ui.Side4->text());
 
-    ui.DispArea1->setCaption("0.5*" + SpacedNumberText(H) + "(" + SpacedNumberText(B1) + "+"
-                             + SpacedNumberText(B2) + ")");
+    ui.DispArea1->setCaption("0.5*" + SpacedNumberText(H) + "(" + SpacedNumberText(B1) + "+" + SpacedNumberText(B2)
+                             + ")");
     ui.DispArea2->setCaption("0.5*" + SpacedNumberText(H) + "*" + SpacedNumberText(B1 + B2));
     ui.DispArea3->setCaption(SpacedNumberText((0.5 * H) * (B1 + B2)));
-    ui.DispPer1->setCaption(SpacedNumberText(S1) + "+" + SpacedNumberText(S2) + "+"
-                            + SpacedNumberText(S3) + "+" + SpacedNumberText(S4));
+    ui.DispPer1->setCaption(SpacedNumberText(S1) + "+" + SpacedNumberText(S2) + "+" + SpacedNumberText(S3) + "+"
+                            + SpacedNumberText(S4));
     ui.DispPer2->setCaption(SpacedNumberText(S1 + S2 + S3 + S4));
 }

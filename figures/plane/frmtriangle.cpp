@@ -17,8 +17,7 @@ void FrmTriangle::Command1_Click()
     const double B = ValueOfText(ui.Base->text());
     const double H = ValueOfText(ui.Hght->text());
 
-    ui.DispPer1->setCaption(SpacedNumberText(S1) + " + " + SpacedNumberText(S2) + " + "
-                            + SpacedNumberText(S3));
+    ui.DispPer1->setCaption(SpacedNumberText(S1) + " + " + SpacedNumberText(S2) + " + " + SpacedNumberText(S3));
     ui.DispPer2->setCaption(SpacedNumberText(S1 + S2 + S3));
     ui.DispArea1->setCaption(SpacedNumberText(B) + " * " + SpacedNumberText(H) + " * 0.5 ");
     ui.DispArea2->setCaption(SpacedNumberText(B * H * 0.5));

@@ -22,11 +22,11 @@ void FrmCone::Command1_Click()
     // The lateral surface is half the base's circumference times the slant
     // length; the circumference is worked out first, the half stays a factor
     // until the result.
-    ui.dispSA1->setCaption("0.5(2*pi*" + SpacedNumberText(R) + ")" + SpacedNumberText(S) + "+pi*"
+    ui.dispSA1->setCaption("0.5(2*pi*" + SpacedNumberText(R) + ")" + SpacedNumberText(S) + "+pi*" + SpacedNumberText(R)
+                           + " ²");
+    ui.DispSA2->setCaption("0.5*" + SpacedNumberText(TwoPi * R) + "*" + SpacedNumberText(S) + "+pi*"
                            + SpacedNumberText(R) + " ²");
-    ui.DispSA2->setCaption("0.5*" + SpacedNumberText(TwoPi * R) + "*" + SpacedNumberText(S)
-                           + "+pi*" + SpacedNumberText(R) + " ²");
-    ui.DispSA3->setCaption("0.5*" + SpacedNumberText(TwoPi * R) + "*" + SpacedNumberText(S)
-                           + "+pi*" + SpacedNumberText(R * R));
+    ui.DispSA3->setCaption("0.5*" + SpacedNumberText(TwoPi * R) + "*" + SpacedNumberText(S) + "+pi*"
+                           + SpacedNumberText(R * R));
     ui.DispSA4->setCaption(SpacedNumberText(((0.5 * (TwoPi * R)) * S) + (Pi * (R * R))));
 }

@@ -19,11 +19,10 @@ void FrmCylinder::Command1_Click()
     ui.DispVol2->setCaption("pi*" + SpacedNumberText(R * R) + "*" + SpacedNumberText(H));
     ui.DispVol3->setCaption(SpacedNumberText((Pi * (R * R)) * H));
     // The lines work out the closed cylinder, 2 pi R H + 2 pi R².
-    ui.DispSA1->setCaption("2pi*" + SpacedNumberText(R) + "*" + SpacedNumberText(H) + "+2pi*"
-                           + SpacedNumberText(R) + " ²");
+    ui.DispSA1->setCaption("2pi*" + SpacedNumberText(R) + "*" + SpacedNumberText(H) + "+2pi*" + SpacedNumberText(R)
+                           + " ²");
     ui.DispSA2->setCaption("2pi*" + SpacedNumberText(R) + "*" + SpacedNumberText(H) + "+2pi*"
                            + SpacedNumberText(R * R));
-    ui.DispSA3->setCaption(SpacedNumberText((TwoPi * R) * H) + "+"
-                           + SpacedNumberText(TwoPi * (R * R)));
+    ui.DispSA3->setCaption(SpacedNumberText((TwoPi * R) * H) + "+" + SpacedNumberText(TwoPi * (R * R)));
     ui.DispSA4->setCaption(SpacedNumberText(((TwoPi * R) * H) + (TwoPi * (R * R))));
 }

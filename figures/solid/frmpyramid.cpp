@@ -19,10 +19,8 @@ void FrmPyramid::Command1_Click()
     ui.DispVol2->setCaption("1/3*" + SpacedNumberText(L * L) + "*" + SpacedNumberText(H));
     ui.DispVol3->setCaption(SpacedNumberText(((L * L) * H) / 3));
     // Four side triangles and the square base.
-    ui.DispSA1->setCaption("2*" + SpacedNumberText(L) + "*" + SpacedNumberText(S) + "+"
-                           + SpacedNumberText(L) + " ²");
-    ui.DispSA2->setCaption("2*" + SpacedNumberText(L) + "*" + SpacedNumberText(S) + "+"
-                           + SpacedNumberText(L * L));
+    ui.DispSA1->setCaption("2*" + SpacedNumberText(L) + "*" + SpacedNumberText(S) + "+" + SpacedNumberText(L) + " ²");
+    ui.DispSA2->setCaption("2*" + SpacedNumberText(L) + "*" + SpacedNumberText(S) + "+" + SpacedNumberText(L * L));
     ui.DispSA3->setCaption(SpacedNumberText((2 * L) * S) + "+" + SpacedNumberText(L * L));
     ui.DispSa4->setCaption(SpacedNumberText(((2 * L) * S) + (L * L)));
 }

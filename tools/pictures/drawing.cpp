@@ -160,9 +160,8 @@ bool loadLetteringFont()
     // file: the pictures are to come out the same on every machine.
     const QRawFont shipped(file, 20, QFont::PreferNoHinting);
     const QRawFont resolved = QRawFont::fromFont(letteringFont(20));
-    return shipped.isValid() && resolved.isValid()
-           && shipped.fontTable("head") == resolved.fontTable("head")
-           && shipped.fontTable("glyf") == resolved.fontTable("glyf");
+    return shipped.isValid() && resolved.isValid() && shipped.fontTable("head") == resolved.fontTable("head")
+        && shipped.fontTable("glyf") == resolved.fontTable("glyf");
 }
 
 QFont letteringFont(int pixelSize)

@@ -132,10 +132,9 @@ QImage drawRectangularSolid(int scale)
     drawDashedLine(p, thin(backBottomLeft), thin(backBottomRight - QPointF(1, 0)), kThin);
     drawDashedLine(p, thin(backBottomLeft), thin(frontBottomLeft + QPointF(1, -1)), kThin);
 
-    drawOutline(p,
-                QPolygonF({frontBottomLeft, frontTopLeft, backTopLeft, backTopRight, backBottomRight,
-                           frontBottomRight}),
-                kOutline);
+    drawOutline(
+        p, QPolygonF({frontBottomLeft, frontTopLeft, backTopLeft, backTopRight, backBottomRight, frontBottomRight}),
+        kOutline);
     drawPolyline(p, QPolygonF({frontTopLeft, frontTopRight, frontBottomRight}), kOutline);
     drawLine(p, frontTopRight, backTopRight, kOutline);
     return image;
@@ -290,8 +289,8 @@ QImage drawTheorem(int scale)
         const char* text;
         bool raised;
     };
-    const Piece pieces[] = {{"A", false}, {"2", true}, {"+", false}, {"B", false}, {"2", true},
-                            {"=", false}, {"C", false}, {"2", true}};
+    const Piece pieces[] = {{"A", false}, {"2", true},  {"+", false}, {"B", false},
+                            {"2", true},  {"=", false}, {"C", false}, {"2", true}};
     const auto advance = [&](const Piece& piece) {
         const QFont& font = piece.raised ? small : large;
         return QFontMetricsF(font).horizontalAdvance(QLatin1String(piece.text)) + (piece.raised ? afterRaised : 0);
@@ -328,7 +327,8 @@ QImage drawRootSign(int scale)
     const QPointF knee(3.5, 11.5);
     drawLine(p, QPointF(0.5, 13.5), knee, kThin);
     drawLine(p, knee - QPointF(0, 0.5), bottom, kOutline);
-    drawPolyline(p, QPolygonF({bottom - QPointF(0.5, 0), top, QPointF(image.deviceIndependentSize().width(), top.y())}), kThin);
+    drawPolyline(p, QPolygonF({bottom - QPointF(0.5, 0), top, QPointF(image.deviceIndependentSize().width(), top.y())}),
+                 kThin);
     return image;
 }
 
@@ -350,17 +350,13 @@ QImage drawIcon(int size)
         int edgeWidth;
     };
     static constexpr Drawing drawings[] = {
-        {16, QRect(1, 6, 9, 9), QPoint(4, -4), 1, 1},
-        {22, QRect(2, 8, 12, 12), QPoint(6, -6), 2, 1},
-        {24, QRect(2, 9, 13, 13), QPoint(7, -6), 2, 1},
-        {32, QRect(3, 10, 18, 18), QPoint(8, -7), 2, 1},
-        {48, QRect(5, 15, 27, 27), QPoint(12, -10), 3, 2},
-        {64, QRect(6, 20, 36, 36), QPoint(16, -14), 4, 2},
-        {128, QRect(12, 40, 72, 72), QPoint(32, -28), 6, 3},
-        {256, QRect(24, 80, 144, 144), QPoint(64, -56), 10, 5},
+        {16, QRect(1, 6, 9, 9), QPoint(4, -4), 1, 1},        {22, QRect(2, 8, 12, 12), QPoint(6, -6), 2, 1},
+        {24, QRect(2, 9, 13, 13), QPoint(7, -6), 2, 1},      {32, QRect(3, 10, 18, 18), QPoint(8, -7), 2, 1},
+        {48, QRect(5, 15, 27, 27), QPoint(12, -10), 3, 2},   {64, QRect(6, 20, 36, 36), QPoint(16, -14), 4, 2},
+        {128, QRect(12, 40, 72, 72), QPoint(32, -28), 6, 3}, {256, QRect(24, 80, 144, 144), QPoint(64, -56), 10, 5},
     };
-    const auto drawing = std::find_if(std::begin(drawings), std::end(drawings),
-                                      [size](const Drawing& d) { return d.size == size; });
+    const auto drawing =
+        std::find_if(std::begin(drawings), std::end(drawings), [size](const Drawing& d) { return d.size == size; });
     if (drawing == std::end(drawings))
         return QImage();
 

@@ -17,18 +17,42 @@ struct Vec
     double x = 0, y = 0, z = 0;
 };
 
-Vec operator+(Vec a, Vec b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
-Vec operator-(Vec a, Vec b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-Vec operator-(Vec a) { return {-a.x, -a.y, -a.z}; }
-Vec operator*(Vec a, double s) { return {a.x * s, a.y * s, a.z * s}; }
-Vec mul(Vec a, Vec b) { return {a.x * b.x, a.y * b.y, a.z * b.z}; }
-double dot(Vec a, Vec b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+Vec operator+(Vec a, Vec b)
+{
+    return {a.x + b.x, a.y + b.y, a.z + b.z};
+}
+Vec operator-(Vec a, Vec b)
+{
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
+Vec operator-(Vec a)
+{
+    return {-a.x, -a.y, -a.z};
+}
+Vec operator*(Vec a, double s)
+{
+    return {a.x * s, a.y * s, a.z * s};
+}
+Vec mul(Vec a, Vec b)
+{
+    return {a.x * b.x, a.y * b.y, a.z * b.z};
+}
+double dot(Vec a, Vec b)
+{
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
 Vec cross(Vec a, Vec b)
 {
     return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }
-Vec normalized(Vec a) { return a * (1.0 / std::sqrt(dot(a, a))); }
-Vec lerp(Vec a, Vec b, double t) { return a + (b - a) * t; }
+Vec normalized(Vec a)
+{
+    return a * (1.0 / std::sqrt(dot(a, a)));
+}
+Vec lerp(Vec a, Vec b, double t)
+{
+    return a + (b - a) * t;
+}
 
 // A colour given as it is displayed (0..255 per channel), in the linear space
 // the shading works in. The picture is encoded with gamma 2 (see toByte()).
@@ -38,7 +62,10 @@ Vec displayed(double r, double g, double b)
     return mul(c, c);
 }
 
-double clamp01(double v) { return std::clamp(v, 0.0, 1.0); }
+double clamp01(double v)
+{
+    return std::clamp(v, 0.0, 1.0);
+}
 
 double smoothstep(double edge0, double edge1, double v)
 {
@@ -74,7 +101,10 @@ std::uint32_t hash(std::uint32_t a, std::uint32_t b, std::uint32_t c)
     return h;
 }
 
-double unitFromHash(std::uint32_t h) { return static_cast<double>(h) * (1.0 / 4294967296.0); }
+double unitFromHash(std::uint32_t h)
+{
+    return static_cast<double>(h) * (1.0 / 4294967296.0);
+}
 
 // ---------------------------------------------------------------------------
 // The scene
@@ -82,15 +112,15 @@ double unitFromHash(std::uint32_t h) { return static_cast<double>(h) * (1.0 / 42
 struct Ray
 {
     Vec origin;
-    Vec dir;  // unit length
+    Vec dir; // unit length
 };
 
 struct Material
 {
-    Vec albedo;          // diffuse colour, linear
-    Vec specularColour;  // colour of the highlight
-    int shininess = 32;  // highlight exponent
-    double mirror = 0;   // reflectance at normal incidence
+    Vec albedo; // diffuse colour, linear
+    Vec specularColour; // colour of the highlight
+    int shininess = 32; // highlight exponent
+    double mirror = 0; // reflectance at normal incidence
 };
 
 enum class Shape { Sphere, Cylinder, Cone, Box, Pyramid };
@@ -102,8 +132,8 @@ struct Solid
 {
     Shape shape;
     Vec base;
-    double radius;  // sphere and round solids: radius; box and pyramid: half side
-    double height;  // sphere: unused
+    double radius; // sphere and round solids: radius; box and pyramid: half side
+    double height; // sphere: unused
     double turnCos;
     double turnSin;
     Material material;
@@ -121,8 +151,7 @@ Vec toWorld(const Solid& s, Vec v)
     return {s.turnCos * v.x - s.turnSin * v.z, v.y, s.turnSin * v.x + s.turnCos * v.z};
 }
 
-Solid makeSolid(Shape shape, Vec base, double radius, double height, double turnCos, double turnSin,
-                Material material)
+Solid makeSolid(Shape shape, Vec base, double radius, double height, double turnCos, double turnSin, Material material)
 {
     Solid s{shape, base, radius, height, turnCos, turnSin, material, {}, 0};
     switch (shape) {
@@ -151,8 +180,8 @@ Solid makeSolid(Shape shape, Vec base, double radius, double height, double turn
 
 // Cosine and sine of the angles the cube and the pyramid are turned by,
 // taken from Pythagorean triples so that they are exact numbers.
-constexpr double kCubeCos = 0.8, kCubeSin = 0.6;             // about 37 degrees
-constexpr double kPyramidCos = 21.0 / 29, kPyramidSin = 20.0 / 29;  // about 44 degrees
+constexpr double kCubeCos = 0.8, kCubeSin = 0.6; // about 37 degrees
+constexpr double kPyramidCos = 21.0 / 29, kPyramidSin = 20.0 / 29; // about 44 degrees
 
 struct Scene
 {
@@ -235,8 +264,7 @@ void consider(Hit& best, bool& found, double t, Vec normal, double tMin)
 }
 
 // A horizontal disc of the given radius around the local axis at height y.
-void considerDisc(Hit& best, bool& found, const Vec& o, const Vec& d, double y, double radius,
-                  Vec normal, double tMin)
+void considerDisc(Hit& best, bool& found, const Vec& o, const Vec& d, double y, double radius, Vec normal, double tMin)
 {
     if (std::fabs(d.y) < 1e-12)
         return;
@@ -247,8 +275,7 @@ void considerDisc(Hit& best, bool& found, const Vec& o, const Vec& d, double y, 
 }
 
 // Möller-Trumbore; the normal given is the triangle's outward one.
-void considerTriangle(Hit& best, bool& found, const Vec& o, const Vec& d, Vec a, Vec b, Vec c,
-                      Vec normal, double tMin)
+void considerTriangle(Hit& best, bool& found, const Vec& o, const Vec& d, Vec a, Vec b, Vec c, Vec normal, double tMin)
 {
     const Vec e1 = b - a, e2 = c - a;
     const Vec p = cross(d, e2);
@@ -283,8 +310,7 @@ bool intersectLocal(const Solid& s, const Vec& o, const Vec& d, double tMin, Hit
     }
     case Shape::Cylinder: {
         double t0, t1;
-        if (solveQuadratic(d.x * d.x + d.z * d.z, 2 * (o.x * d.x + o.z * d.z),
-                           o.x * o.x + o.z * o.z - r * r, t0, t1)) {
+        if (solveQuadratic(d.x * d.x + d.z * d.z, 2 * (o.x * d.x + o.z * d.z), o.x * o.x + o.z * o.z - r * r, t0, t1)) {
             for (double t : {t0, t1}) {
                 const Vec p = o + d * t;
                 if (p.y >= 0 && p.y <= h)
@@ -300,8 +326,7 @@ bool intersectLocal(const Solid& s, const Vec& o, const Vec& d, double tMin, Hit
         const double k2 = (r / h) * (r / h);
         const double w = h - o.y;
         double t0, t1;
-        if (solveQuadratic(d.x * d.x + d.z * d.z - k2 * d.y * d.y,
-                           2 * (o.x * d.x + o.z * d.z + k2 * w * d.y),
+        if (solveQuadratic(d.x * d.x + d.z * d.z - k2 * d.y * d.y, 2 * (o.x * d.x + o.z * d.z + k2 * w * d.y),
                            o.x * o.x + o.z * o.z - k2 * w * w, t0, t1)) {
             for (double t : {t0, t1}) {
                 const Vec p = o + d * t;
@@ -325,7 +350,7 @@ bool intersectLocal(const Solid& s, const Vec& o, const Vec& d, double tMin, Hit
                 continue;
             }
             double ta = (lo[i] - org[i]) / dir[i], tb = (hi[i] - org[i]) / dir[i];
-            double sa = -1, sb = 1;  // the outward normal sign of the face hit at ta, tb
+            double sa = -1, sb = 1; // the outward normal sign of the face hit at ta, tb
             if (ta > tb) {
                 std::swap(ta, tb);
                 std::swap(sa, sb);
@@ -488,7 +513,7 @@ const DiscPoints& discPoints()
 struct SampleSeed
 {
     std::uint32_t x, y;
-    int column, row, samples;  // the sample's place in the pixel's grid
+    int column, row, samples; // the sample's place in the pixel's grid
     double next(std::uint32_t stream) const
     {
         return unitFromHash(hash(x * 4099u + y, static_cast<std::uint32_t>(row * samples + column), stream));
@@ -569,8 +594,7 @@ double reflectionFade(double distance)
     return 1.0 / (1.0 + d * d);
 }
 
-Vec shadeSurface(const Scene& scene, const Ray& ray, const SceneHit& hit, const SampleSeed& seed,
-                 int depth)
+Vec shadeSurface(const Scene& scene, const Ray& ray, const SceneHit& hit, const SampleSeed& seed, int depth)
 {
     const Vec p = ray.origin + ray.dir * hit.t;
     Vec n = hit.normal;
@@ -613,8 +637,8 @@ Vec shadeSurface(const Scene& scene, const Ray& ray, const SceneHit& hit, const 
     const double specKey = power(std::max(0.0, dot(n, halfKey)), material.shininess) * keySeen;
     const Vec halfFill = normalized(kFillDir - ray.dir);
     const double specFill = power(std::max(0.0, dot(n, halfFill)), material.shininess) * 0.25;
-    colour = colour + mul(material.specularColour, kKeyColour) * specKey +
-             mul(material.specularColour, kFillColour) * specFill * 4.0;
+    colour = colour + mul(material.specularColour, kKeyColour) * specKey
+        + mul(material.specularColour, kFillColour) * specFill * 4.0;
 
     // Mirror reflection, Schlick's Fresnel term.
     if (material.mirror > 0 && depth < 2) {
@@ -658,7 +682,7 @@ struct Camera
 {
     Vec position{0.0, 3.6, -11.0};
     Vec forward, right, up;
-    double halfHeight = 0.32;  // tangent of half the vertical field of view
+    double halfHeight = 0.32; // tangent of half the vertical field of view
 
     Camera()
     {
@@ -690,10 +714,9 @@ void renderRows(const Scene& scene, int width, int height, int samples, int firs
                     const double py = y + (sy + 0.5) / samples;
                     const double u = (2 * px / width - 1) * aspect * camera.halfHeight;
                     const double v = (1 - 2 * py / height) * camera.halfHeight;
-                    const Ray ray{camera.position,
-                                  normalized(camera.forward + camera.right * u + camera.up * v)};
-                    const SampleSeed seed{static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y),
-                                          sx, sy, samples};
+                    const Ray ray{camera.position, normalized(camera.forward + camera.right * u + camera.up * v)};
+                    const SampleSeed seed{static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y), sx, sy,
+                                          samples};
                     sum = sum + shade(scene, ray, seed, 0);
                 }
             }
@@ -704,7 +727,7 @@ void renderRows(const Scene& scene, int width, int height, int samples, int firs
     }
 }
 
-}  // namespace
+} // namespace
 
 QImage renderSolidsScene(int width, int height, int samplesPerAxis, int threads)
 {
@@ -715,12 +738,11 @@ QImage renderSolidsScene(int width, int height, int samplesPerAxis, int threads)
     threads = std::min(threads, height);
 
     const Scene& scene = theScene();
-    discPoints();  // built before the threads start
+    discPoints(); // built before the threads start
     std::vector<QRgb> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
     std::vector<std::thread> workers;
     for (int i = 1; i < threads; ++i)
-        workers.emplace_back(renderRows, std::cref(scene), width, height, samplesPerAxis, i, threads,
-                             std::ref(pixels));
+        workers.emplace_back(renderRows, std::cref(scene), width, height, samplesPerAxis, i, threads, std::ref(pixels));
     renderRows(scene, width, height, samplesPerAxis, 0, threads, pixels);
     for (std::thread& worker : workers)
         worker.join();
