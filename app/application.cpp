@@ -11,6 +11,7 @@
 #include <QWindow>
 
 #include "app/model/accessibility.h"
+#include "app/model/announcement.h"
 #include "app/model/controls.h"
 #include "app/model/style.h"
 
@@ -69,6 +70,7 @@ void setupApplication()
     initResources();
     QAccessible::installFactory(accessibleImageBox);
     QAccessible::installFactory(accessibleWindowPart);
+    QAccessible::installFactory(accessibleAnnouncement);
     QApplication::setApplicationName(QStringLiteral("Tessaro"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.tessaro.tessaro"));
 

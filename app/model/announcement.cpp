@@ -87,15 +87,6 @@ public:
     }
 };
 
-QAccessibleInterface* accessibleAnnouncement(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("Announcement"))
-        return new AccessibleAnnouncement(static_cast<Announcement*>(object));
-    if (className == QLatin1String("AnnouncementBar"))
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StatusBar);
-    return nullptr;
-}
-
 Announcement* announcementOf(const QWidget* window)
 {
     return window->findChild<Announcement*>();
@@ -103,8 +94,6 @@ Announcement* announcementOf(const QWidget* window)
 
 Announcement* makeAnnouncement(QWidget* window)
 {
-    static const bool installed = (QAccessible::installFactory(accessibleAnnouncement), true);
-    Q_UNUSED(installed)
     if (Announcement* announcement = announcementOf(window))
         return announcement;
     auto* bar = new AnnouncementBar(window);
@@ -113,6 +102,15 @@ Announcement* makeAnnouncement(QWidget* window)
 }
 
 } // namespace
+
+QAccessibleInterface* accessibleAnnouncement(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("Announcement"))
+        return new AccessibleAnnouncement(static_cast<Announcement*>(object));
+    if (className == QLatin1String("AnnouncementBar"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StatusBar);
+    return nullptr;
+}
 
 void announce(QWidget* window, const QString& text)
 {

@@ -7,6 +7,8 @@
 
 #include <QList>
 
+class QAccessibleInterface;
+class QObject;
 class QString;
 class QWidget;
 class StepLine;
@@ -27,3 +29,7 @@ QString announcement(const QWidget* window);
 // (after a run-time error, whose message box speaks for itself) it
 // withdraws the announcement.
 void announceResults(QWidget* window, const QList<StepLine*>& written);
+
+// Tells accessibility tools what the announcement is: a notification, in a
+// status bar of its own.
+QAccessibleInterface* accessibleAnnouncement(const QString& className, QObject* object);

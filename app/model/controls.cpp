@@ -82,14 +82,21 @@ QStringList cutLines(const QLabel* label, const QString& caption)
     return lines;
 }
 
+// A label whose caption is cut tells the whole of it in its tooltip and to
+// a screen reader; one shown whole tells nothing more.
+void tellWhole(QLabel* label, bool cut)
+{
+    const QString whole = cut ? label->text() : QString();
+    label->setToolTip(whole.trimmed());
+    label->setAccessibleDescription(whole);
+}
+
 } // namespace
 
 void setWholeCaption(QLabel* label, const QString& caption)
 {
     label->setText(caption);
-    const QString whole = cutLines(label, caption).isEmpty() ? QString() : caption;
-    label->setToolTip(whole.trimmed());
-    label->setAccessibleDescription(whole);
+    tellWhole(label, !cutLines(label, caption).isEmpty());
 }
 
 bool paintWholeLines(QLabel* label)
@@ -162,8 +169,7 @@ void StepLine::fitCaption()
         setMask(room);
     else
         clearMask();
-    setToolTip(m_cut ? text().trimmed() : QString());
-    setAccessibleDescription(m_cut ? text() : QString());
+    tellWhole(this, m_cut);
 }
 
 void StepLine::paintEvent(QPaintEvent* event)
