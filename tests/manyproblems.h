@@ -1,16 +1,12 @@
 #pragma once
 
-// Worksheets for `tessaro --solve -`, shared by the shell test (a sample)
-// and `make bench` (a thousand).
+// Worksheets for `tessaro --solve -`, checked against a call for each problem
+// by the shell test and by `make bench`.
 
 #include <QByteArray>
 #include <QStringList>
 
 #include <functional>
-
-// Problems one a line over every figure, with boxes left out, values too
-// large, negative or no number, and now and then a box that is not there.
-QStringList randomProblems(int count, quint32 seed);
 
 // What `--solve -` should print for the problems: the output of a call
 // for each problem alone (given by the call), the worked solutions

@@ -122,7 +122,6 @@ bool isInk(QRgb pixel)
 {
     return qGray(pixel) < 100;
 }
-} // namespace
 
 QRect inkBounds(const QImage& image)
 {
@@ -135,6 +134,7 @@ QRect inkBounds(const QImage& image)
     }
     return bounds;
 }
+} // namespace
 
 QImage ink(const QImage& image)
 {

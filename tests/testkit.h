@@ -55,9 +55,8 @@ QStringList lines(const Form& form);
 // Runs the action; each message box it opens is read ("title: text") and closed with OK.
 QStringList messageBoxes(const std::function<void()>& action);
 
-// Where an image holds ink (text drawn dark on a light ground, darker than
-// any border); and that ink alone, as a mask cut to where it lies.
-QRect inkBounds(const QImage& image);
+// The ink an image holds (text drawn dark on a light ground, darker than
+// any border) alone, as a mask cut to where it lies.
 QImage ink(const QImage& image);
 // The ink of a text as the widget's font draws it on its screen.
 QImage ink(const QWidget* widget, const QString& text);

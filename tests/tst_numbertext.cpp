@@ -108,20 +108,16 @@ void tst_NumberText::plainNumberText_data()
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("separator");
     QTest::addColumn<QString>("text");
-    QTest::newRow("zero") << 0.0 << "."
-                          << "0";
-    QTest::newRow("negative zero") << -0.0 << "."
-                                   << "0";
-    QTest::newRow("below one") << 0.5 << "."
-                               << "0.5";
-    QTest::newRow("decimal comma") << 0.125 << ","
-                                   << "0,125";
-    QTest::newRow("decimal comma exponent") << -1.5e-10 << ","
-                                            << "-1,5E-10";
-    QTest::newRow("exponent") << 1e16 << "."
-                              << "1E+16";
-    QTest::newRow("many digits") << 14.81481468 << "."
-                                 << "14.81481468";
+    const auto row = [](const char* name, double value, const char* separator, const char* text) {
+        QTest::newRow(name) << value << QString::fromLatin1(separator) << QString::fromLatin1(text);
+    };
+    row("zero", 0.0, ".", "0");
+    row("negative zero", -0.0, ".", "0");
+    row("below one", 0.5, ".", "0.5");
+    row("decimal comma", 0.125, ",", "0,125");
+    row("decimal comma exponent", -1.5e-10, ",", "-1,5E-10");
+    row("exponent", 1e16, ".", "1E+16");
+    row("many digits", 14.81481468, ".", "14.81481468");
 }
 
 void tst_NumberText::plainNumberText()
