@@ -62,6 +62,8 @@ private slots:
     void resultsAnnounced();
     void freshAfterClose_data() { windowRows(); }
     void freshAfterClose();
+    void wholeOnTheScreen_data() { windowRows(); }
+    void wholeOnTheScreen();
     void looks_data();
     void looks();
     void theoremOptions();
@@ -286,6 +288,19 @@ void tst_Windows::theoremOptions()
     QCOMPARE(QApplication::focusWidget(), control(&form, "IputA"));
     key(Qt::Key_Tab, Qt::ShiftModifier);
     solvesFor("B");
+}
+
+// A window's client area opens wholly on the screen; a window larger than
+// the screen (at 2x) starts at the screen's top-left corner.
+void tst_Windows::wholeOnTheScreen()
+{
+    QFETCH(QString, picture);
+    const Form& form = open(calculatorWindow(picture));
+    const QRect screen = form.screen()->availableGeometry(), client = form.geometry(), frame = form.frameGeometry();
+    QVERIFY(client.width() > screen.width() ? frame.left() == screen.left()
+                                            : screen.left() <= client.left() && client.right() <= screen.right());
+    QVERIFY(client.height() > screen.height() ? frame.top() == screen.top()
+                                              : screen.top() <= client.top() && client.bottom() <= screen.bottom());
 }
 
 void tst_Windows::looks_data()
