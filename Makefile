@@ -3,7 +3,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-a11y pictures install uninstall package package-check clean fuzz test-sanitize bench screenshots format format-check
+.PHONY: all deps configure build run test test-a11y pictures install uninstall package package-check clean fuzz test-sanitize bench screenshots looks format format-check
 
 all: build
 
@@ -84,6 +84,12 @@ pictures: configure
 screenshots: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target tessaro-screenshots
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/tools/screenshots/tessaro-screenshots docs/screenshots menu cylinder
+
+# The pictures in tests/looks/ that the tests compare the windows with, taken
+# again after a change to how the windows look; look at them before committing.
+looks: build
+	cd $(BUILD_DIR)/tests && for scale in 1 2; do \
+	  TESSARO_APPROVE_LOOKS=1 QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$$scale ./tst_windows looks || exit 1; done
 
 # The program (stripped), its desktop entry, AppStream metadata, icons and
 # manual page under PREFIX, inside DESTDIR if given; `make uninstall` removes
