@@ -283,9 +283,13 @@ void tst_Shell::converters()
     auto* toList = control<QComboBox>(&menu, prefix + "Combo2");
     fromList->setCurrentIndex(from);
     toList->setCurrentIndex(to);
-    type(control<QLineEdit>(&menu, prefix + (prefix.isEmpty() ? "Textbox" : "TextBox")), value);
+    auto* box = control<QLineEdit>(&menu, prefix + (prefix.isEmpty() ? "Textbox" : "TextBox"));
+    type(box, value);
     QCOMPARE(resultLabel->text(), result.replace(u'.', QLocale::system().decimalPoint()));
     QCOMPARE(control<QLabel>(&menu, mathLabel)->text(), math);
+    // A screen reader is told which box the result is worked from.
+    const auto related = QAccessible::queryAccessibleInterface(resultLabel)->relations(QAccessible::Controller);
+    QVERIFY(related.size() == 1 && related.first().first->object() == box);
     // Either list picked to the other's unit shows the value itself.
     for (QComboBox* list : {fromList, toList}) {
         list->setCurrentIndex(list == fromList ? to : from);
