@@ -142,6 +142,8 @@ void tst_Shell::leavingTheSplash()
     // No title bar, no frame.
     QCOMPARE(splash->windowType(), Qt::SplashScreen);
     QVERIFY(splash->windowFlags() & Qt::FramelessWindowHint);
+    // With no control of its own it has the keyboard focus itself.
+    QCOMPARE(QApplication::focusWidget(), splash);
     QSignalSpy lastWindowClosed(qApp, &QGuiApplication::lastWindowClosed);
 
     if (event == SplashEvent::Key)
