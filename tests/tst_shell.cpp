@@ -294,9 +294,13 @@ void tst_Shell::converters()
     QVERIFY(related.size() == 1 && related.first().first->object() == box);
     // Either list picked to the other's unit shows the value itself.
     for (QComboBox* list : {fromList, toList}) {
+        announce(&menu, QString());
         list->setCurrentIndex(list == fromList ? to : from);
         QVERIFY(from == to || result == "Overflow" || control<QLabel>(&menu, mathLabel)->text().endsWith("*1"));
         list->setCurrentIndex(list == fromList ? from : to);
+        // A new unit tells a screen reader the result at once, with its unit.
+        QVERIFY(from == to
+                || announcement(&menu) == resultLabel->text() + (math.isEmpty() ? "" : u' ' + toList->currentText()));
     }
 }
 
