@@ -1,5 +1,5 @@
 // The text/number operations: reading entries, writing step-line and
-// converter numbers, rounding and the square root.
+// converter numbers and rounding (the square root is worked in the windows).
 
 #include <QTest>
 
@@ -22,7 +22,6 @@ private slots:
     void notFiniteIsOverflow();
     void round_data();
     void round();
-    void squareRoot();
 };
 
 void tst_NumberText::valueOfText_data()
@@ -162,13 +161,6 @@ void tst_NumberText::round()
     QFETCH(int, digits);
     QFETCH(double, rounded);
     QCOMPARE(Round(value, digits), rounded);
-}
-
-void tst_NumberText::squareRoot()
-{
-    QCOMPARE(SquareRoot(25.0), 5.0);
-    QCOMPARE(SquareRoot(0.0), 0.0);
-    QVERIFY_THROWS_EXCEPTION(RuntimeError, SquareRoot(-75.0));
 }
 
 QTEST_APPLESS_MAIN(tst_NumberText)

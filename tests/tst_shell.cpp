@@ -1,6 +1,5 @@
 // The application shell: the splash handing over to the menu, the menu's
 // pictures opening their windows, and the two length converters.
-//
 // Expected results are written with a decimal point; under a locale with a
 // decimal comma (the test's second entry) the result labels show a comma,
 // the arithmetic labels never do.
@@ -77,8 +76,9 @@ void tst_Shell::init()
         finishSetup();
 }
 
-// The icon in every size and the dialog font come once the splash is shown; a click on
-// the splash before then finishes the set-up on the way to the menu.
+// The icon in every size and the dialog font come once the splash is
+// shown; a click on the splash before then finishes the set-up on the way
+// to the menu.
 void tst_Shell::setupFinishesBeforeTheMenu()
 {
     QVERIFY2(QApplication::windowIcon().isNull(), "the set-up has finished before the first test");

@@ -3,7 +3,6 @@
 // no line may ever show "inf", "nan" or a negative zero, and a press that
 // stops says so with one of the known messages. Then every window opened and
 // closed again and again without leaving a widget behind.
-//
 // TESSARO_SOAK_PRESSES   presses in all (default 1500)
 // TESSARO_SOAK_REOPENS   openings of each window (default 50)
 // TESSARO_SOAK_SEED      the generator's seed (default 1)
