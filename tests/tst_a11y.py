@@ -180,6 +180,7 @@ def orca_spoke():
 
 def start_orca():
     global orca
+    assert subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"]).returncode, "Orca runs already for this user"
     orca = Orca(sys.argv[3])
     wait("Orca presenting the splash", lambda: "Click or press any key to start." in orca.spoken(), 60)
 
@@ -206,8 +207,8 @@ def main():
         except Exception as error:  # a failed check, or an object gone
             failed += 1
             print("FAIL", name, "-", error)
-    for process in filter(None, (orca and orca.process, program)):
-        process.kill()
+    for process in filter(None, (orca and orca.process, program)):  # reaped here: Orca takes an unreaped one
+        process.kill() or process.wait()  # of the same user for a screen reader running, and will not start
     print(f"{len(rows) - failed} passed, {failed} failed")
     return 1 if failed else 0
 

@@ -19,8 +19,9 @@ test="desktop-file-utils appstream python3"
 # The screen-reader test: a session bus, the accessibility bus, a window
 # manager, a key sender and the AT-SPI client.
 test="$test dbus at-spi2-core openbox xdotool python3-pyatspi"
-# make test-a11y: the same path under the screen reader itself.
-a11y="orca"
+# make test-a11y: the same path under the screen reader itself, and pgrep,
+# by which Orca and the test tell a screen reader already running.
+a11y="orca procps"
 # The number text fuzzer: clang and its run-time libraries, which alone
 # have libFuzzer.
 fuzz="clang libclang-rt-dev"
