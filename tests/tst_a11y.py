@@ -153,11 +153,11 @@ def nothing_stale():
 def options():
     calculator, pressed = window().name, [0]
 
-    def back():  # alt+F4 closes the window (again if the window manager missed it), alt+Tab if none took the focus
-        w = window()
-        if time.monotonic() > pressed[0] + 3:
-            pressed[0] = press("alt+F4" if w and w.name == calculator else "alt+Tab") or time.monotonic()
-        return w and w.name != calculator and (f := focus()).getRoleName() == "push button" and f
+    def back():  # alt+F4 closes the window (again if the window manager missed it), alt+Tab if none took the focus;
+        if time.monotonic() > pressed[0] + 3:  # which window is active is asked of X, as the tree may lag behind
+            active = subprocess.run(["xdotool", "getactivewindow", "getwindowname"], capture_output=True, text=True)
+            pressed[0] = press("alt+F4" if active.stdout.strip() == calculator else "alt+Tab") or time.monotonic()
+        return (w := window()) and w.name != calculator and (f := focus()).getRoleName() == "push button" and f
     f = wait("the menu again", back)
     while f.name != "Pythagorean Theorem":
         f = moved("Tab", f)
