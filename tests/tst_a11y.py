@@ -153,10 +153,11 @@ def nothing_stale():
 def options():
     calculator, pressed = window().name, [0]
 
-    def back():  # alt+F4 closes the window (again if the window manager missed it), alt+Tab if none took the focus;
-        if time.monotonic() > pressed[0] + 3:  # which window is active is asked of X, as the tree may lag behind
-            active = subprocess.run(["xdotool", "getactivewindow", "getwindowname"], capture_output=True, text=True)
-            pressed[0] = press("alt+F4" if active.stdout.strip() == calculator else "alt+Tab") or time.monotonic()
+    def back():  # alt+F4 on the calculator, made the window manager's active window first (it may hold the menu
+        if time.monotonic() > pressed[0] + 3:  # as active), until it is gone; alt+Tab if no window took the focus
+            gone = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{calculator}$", "windowactivate",
+                                   "--sync"], timeout=5).returncode
+            pressed[0] = press("alt+Tab" if gone else "alt+F4") or time.monotonic()
         return (w := window()) and w.name != calculator and (f := focus()).getRoleName() == "push button" and f
     f = wait("the menu again", back)
     while f.name != "Pythagorean Theorem":

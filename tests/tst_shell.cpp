@@ -109,8 +109,7 @@ void tst_Shell::setupFinishesBeforeTheMenu()
 }
 
 namespace {
-// What the pupil does to the splash.
-enum class SplashEvent { Click, RightClick, RightClickThenLeftRelease, Key };
+enum class SplashEvent { Click, RightClick, RightClickThenLeftRelease, Key }; // what the pupil does to the splash
 } // namespace
 Q_DECLARE_METATYPE(SplashEvent)
 
