@@ -17,7 +17,6 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
-#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -29,6 +28,7 @@
 
 #include "app/application.h"
 #include "app/frmmenu.h"
+#include "bench/worksheet.h"
 #include "figures/windowtable.h"
 #include "numeric/numbertext.h"
 #include "tests/manyproblems.h"
@@ -425,32 +425,6 @@ QByteArray tessaroOutput(const QStringList& arguments, const QByteArray& input =
     program.closeWriteChannel();
     program.waitForFinished(-1);
     return program.readAllStandardOutput();
-}
-
-// Problems one a line over every figure, with boxes left out, values too
-// large, negative or no number, and now and then a box that is not there.
-QStringList randomProblems(int count, quint32 seed)
-{
-    QRandomGenerator random(seed);
-    const QStringList odd{"1e200", "-3", "0", "abc", "1,5", "+7"};
-    QStringList problems;
-    for (int i = 0; i < count; ++i) {
-        const CalculatorWindow& window = calculatorWindows[random.bounded(quint32(calculatorWindows.size()))];
-        QStringList words{QString::fromLatin1(window.name)};
-        for (const QString& box : QString::fromLatin1(window.boxes).split(QStringLiteral(", "))) {
-            if (random.bounded(6) == 0)
-                continue;
-            const QString value =
-                random.bounded(12) ? QString::number(random.bounded(1, 2000) / 100.0) : odd[random.bounded(odd.size())];
-            words << QString(box).remove(u' ').toLower() + u'=' + value;
-        }
-        if (*window.options && random.bounded(2))
-            words << QStringLiteral("solve=") + QChar(u'a' + random.bounded(3));
-        if (random.bounded(30) == 0)
-            words << QStringLiteral("depth=1");
-        problems << words.join(u' ');
-    }
-    return problems;
 }
 
 // The worksheet solved by one call of `--solve -` and by a call for each

@@ -23,6 +23,7 @@
 #include "app/frmmenu.h"
 #include "app/frmsplash.h"
 #include "app/model/controls.h"
+#include "bench/worksheet.h"
 #include "manyproblems.h"
 #include "testkit.h"
 
@@ -538,19 +539,11 @@ void tst_Shell::manyProblemsInOneCall_data()
 
 // A worksheet through --solve - prints what a call for each problem prints,
 // whatever the problem: worked, stopped by the arithmetic or the window,
-// refused, or not there.
+// refused, or not there (a sample of the bench's random worksheets).
 void tst_Shell::manyProblemsInOneCall()
 {
     QFETCH(bool, json);
-    const QStringList problems{"cone radius=3 height=4 slength=5",
-                               "pythagorean solve=b a=5 c=4",
-                               "sphere radius=abc",
-                               "circle radius=1e200",
-                               "hexagon",
-                               "rectangle width=2 depth=1",
-                               "  # a note",
-                               "distance x1=1 y2=-2.5",
-                               "pythagorean a=3 b=4"};
+    const QStringList problems = randomProblems(20, 2);
     const auto call = [](const QStringList& arguments) { return tessaro(arguments).out.toUtf8(); };
     const QStringList option = json ? QStringList{"--json"} : QStringList();
     QCOMPARE(call(QStringList{"--solve", "-"} + option + QStringList{"<" + problems.join(u'\n')}),
