@@ -111,15 +111,22 @@ QString shown(const WorkedSolution::Message& message)
         + message.text;
 }
 
+// Prints the worked solution, and the window's messages on standard error
+// (with the line's number for --solve -); 1 where the window gave one.
+int print(const Problem& problem, const Solved& solved, bool json, qsizetype line, QTextStream& out, QTextStream& err)
+{
+    out << output(problem, solved, json, line);
+    const QString where = line > 0 ? QStringLiteral("line %1: ").arg(line) : QString();
+    for (const WorkedSolution::Message& message : solved.messages)
+        err << "tessaro: " << where << shown(message) << '\n';
+    return solved.messages.isEmpty() ? 0 : 1;
+}
+
 int solveOne(const QStringList& words, bool json, QTextStream& out, QTextStream& err)
 {
     const Problem problem = readProblem(words);
     const auto application = startOffscreen();
-    const Solved solved = solve(problem);
-    out << output(problem, solved, json, 0);
-    for (const WorkedSolution::Message& message : solved.messages)
-        err << "tessaro: " << shown(message) << '\n';
-    return solved.messages.isEmpty() ? 0 : 1;
+    return print(problem, solve(problem), json, 0, out, err);
 }
 
 // --solve -: a problem a line, each printed as --solve prints it alone.
@@ -139,11 +146,8 @@ int solveLines(bool json, QTextStream& out, QTextStream& err)
             const Solved solved = solve(problem);
             if (printed && !json)
                 out << '\n';
-            out << output(problem, solved, json, number);
+            worst = std::max(worst, print(problem, solved, json, number, out, err));
             printed = true;
-            for (const WorkedSolution::Message& message : solved.messages)
-                err << "tessaro: line " << number << ": " << shown(message) << '\n';
-            worst = std::max(worst, solved.messages.isEmpty() ? 0 : 1);
         } catch (const UsageError& error) {
             err << "tessaro: line " << number << ": " << error.message << '\n';
             worst = 2;
