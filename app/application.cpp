@@ -10,10 +10,10 @@
 #include <QTimer>
 #include <QWindow>
 
-#include "app/model/accessibility.h"
-#include "app/model/announcement.h"
-#include "app/model/controls.h"
-#include "app/model/style.h"
+#include "model/accessibility.h"
+#include "model/announcement.h"
+#include "model/controls.h"
+#include "model/style.h"
 
 static void initResources()
 {

@@ -3,7 +3,7 @@
 
 #include <QSignalBlocker>
 
-#include "app/model/announcement.h"
+#include "model/announcement.h"
 #include "convert/lengthconversion.h"
 #include "figures/windowtable.h"
 

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "app/model/form.h"
+#include "model/form.h"
 
 namespace Ui {
 class frmSplash;

@@ -1,10 +1,10 @@
 #include <QApplication>
 
 #include "app/application.h"
-#include "app/commandline.h"
+#include "app/commandline/commandline.h"
 #include "app/display.h"
 #include "app/frmsplash.h"
-#include "app/model/form.h"
+#include "model/form.h"
 #include "app/runtimedir.h"
 
 int main(int argc, char* argv[])

@@ -1,6 +1,6 @@
 #include "app/solver.h"
 
-#include "app/model/form.h"
+#include "model/form.h"
 #include "figures/windowtable.h"
 
 namespace {

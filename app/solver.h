@@ -5,8 +5,8 @@
 // takes the worked solution with the messages the window gave. Needs the
 // application to exist.
 
-#include "app/model/workedsolution.h"
-#include "app/problem.h"
+#include "model/workedsolution.h"
+#include "app/commandline/problem.h"
 
 struct Solved
 {

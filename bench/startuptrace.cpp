@@ -12,7 +12,7 @@
 
 #include "app/frmmenu.h"
 #include "app/frmsplash.h"
-#include "app/model/form.h"
+#include "model/form.h"
 #include "figures/windowtable.h"
 #include "trace.h"
 

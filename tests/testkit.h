@@ -8,8 +8,8 @@
 
 #include <functional>
 
-#include "app/model/announcement.h"
-#include "app/model/form.h"
+#include "model/announcement.h"
+#include "model/form.h"
 #include "figures/windowtable.h"
 
 namespace testkit {

@@ -22,7 +22,7 @@
 #include "app/application.h"
 #include "app/frmmenu.h"
 #include "app/frmsplash.h"
-#include "app/model/controls.h"
+#include "model/controls.h"
 #include "bench/worksheet.h"
 #include "manyproblems.h"
 #include "testkit.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/model/form.h"
+#include "model/form.h"
 #include "ui_frmgrid.h"
 
 // Two points of the plane: their midpoint and the distance between them, the

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/model/form.h"
+#include "model/form.h"
 #include "ui_frmpryther.h"
 
 // The Pythagorean theorem solved for the side that the selected option names;

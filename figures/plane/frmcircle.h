@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/model/form.h"
+#include "model/form.h"
 #include "ui_frmcircle.h"
 
 // The circle: area and circumference from the radius.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/model/form.h"
+#include "model/form.h"
 #include "ui_frmparallelogram.h"
 
 // The parallelogram: area from the base and the height, perimeter from the slant length and the base.

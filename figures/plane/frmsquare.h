@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/model/form.h"
+#include "model/form.h"
 #include "ui_frmsquare.h"
 
 // The rectangle: area and perimeter from a length and a width.

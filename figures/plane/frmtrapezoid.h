@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/model/form.h"
+#include "model/form.h"
 #include "ui_frmtrapezoid.h"
 
 // The trapezoid: area from the two bases and the height, perimeter from the four sides.

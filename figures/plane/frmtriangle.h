@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/model/form.h"
+#include "model/form.h"
 #include "ui_frmtriangle.h"
 
 // The triangle: perimeter from three sides, area from a base and a height.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/model/form.h"
+#include "model/form.h"
 #include "ui_frmcone.h"
 
 // The cone: volume from a height and a radius, surface area from a slant length and a radius.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/model/form.h"
+#include "model/form.h"
 #include "ui_frmcylinder.h"
 
 // The cylinder: volume and surface area from a height and a radius.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/model/form.h"
+#include "model/form.h"
 #include "ui_frmpyramid.h"
 
 // The square pyramid: volume from the base edge and the height, surface area

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/model/form.h"
+#include "model/form.h"
 #include "ui_frmrecsolid.h"
 
 // The rectangular solid: volume and surface area from a length, a width and a height.

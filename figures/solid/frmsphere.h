@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/model/form.h"
+#include "model/form.h"
 #include "ui_frmsphere.h"
 
 // The sphere: volume and surface area from a radius.

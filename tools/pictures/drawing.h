@@ -17,7 +17,7 @@
 #include <QPolygonF>
 #include <QString>
 
-#include "app/model/ground.h"
+#include "model/ground.h"
 
 // The ground of every figure picture and of the menu's background.
 inline const QColor kGround(WindowGround);

@@ -1,4 +1,4 @@
-#include "app/model/announcement.h"
+#include "model/announcement.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -7,8 +7,8 @@
 
 #include <algorithm>
 
-#include "app/model/controls.h"
-#include "app/model/readingorder.h"
+#include "model/controls.h"
+#include "model/readingorder.h"
 
 // How the text reaches a screen reader. The obvious ways fail with Qt 6.4's
 // AT-SPI bridge: it sends every change of an accessible name or description

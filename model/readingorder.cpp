@@ -1,10 +1,10 @@
-#include "app/model/readingorder.h"
+#include "model/readingorder.h"
 
 #include <QGroupBox>
 
 #include <algorithm>
 
-#include "app/model/controls.h"
+#include "model/controls.h"
 
 QList<QGroupBox*> framesLeftToRight(const QWidget* window)
 {

@@ -1,4 +1,4 @@
-#include "app/model/optiongroup.h"
+#include "model/optiongroup.h"
 
 #include <QKeyEvent>
 #include <QRadioButton>

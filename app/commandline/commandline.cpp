@@ -1,4 +1,4 @@
-#include "app/commandline.h"
+#include "app/commandline/commandline.h"
 
 #include <QApplication>
 #include <QJsonDocument>
@@ -11,7 +11,7 @@
 #include <string>
 
 #include "app/application.h"
-#include "app/problem.h"
+#include "app/commandline/problem.h"
 #include "app/solver.h"
 #include "figures/windowtable.h"
 

@@ -19,8 +19,8 @@
 
 #include <functional>
 
-#include "app/model/controls.h"
-#include "app/model/workedsolution.h"
+#include "model/controls.h"
+#include "model/workedsolution.h"
 
 class Form : public QWidget
 {

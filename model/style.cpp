@@ -1,11 +1,11 @@
-#include "app/model/style.h"
+#include "model/style.h"
 
 #include <QComboBox>
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOption>
 
-#include "app/model/ground.h"
+#include "model/ground.h"
 
 namespace {
 

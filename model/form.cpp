@@ -1,4 +1,4 @@
-#include "app/model/form.h"
+#include "model/form.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -7,11 +7,11 @@
 #include <QMimeData>
 #include <QPainter>
 
-#include "app/model/accessibility.h"
-#include "app/model/announcement.h"
-#include "app/model/definition.h"
-#include "app/model/optiongroup.h"
-#include "app/model/readingorder.h"
+#include "model/accessibility.h"
+#include "model/announcement.h"
+#include "model/definition.h"
+#include "model/optiongroup.h"
+#include "model/readingorder.h"
 #include "numeric/numbertext.h"
 
 Form::Form(QWidget* parent)

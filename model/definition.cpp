@@ -1,4 +1,4 @@
-#include "app/model/definition.h"
+#include "model/definition.h"
 
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-#include "app/model/controls.h"
+#include "model/controls.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "app/model/workedsolution.h"
+#include "model/workedsolution.h"
 
 #include <QGroupBox>
 #include <QJsonArray>
 #include <QJsonObject>
 
-#include "app/model/controls.h"
-#include "app/model/readingorder.h"
+#include "model/controls.h"
+#include "model/readingorder.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/model/accessibility.h"
+#include "model/accessibility.h"
 
 #include <QAccessibleWidget>
 #include <QCoreApplication>
@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QTimer>
 
-#include "app/model/form.h"
+#include "model/form.h"
 
 namespace {
 

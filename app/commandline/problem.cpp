@@ -1,4 +1,4 @@
-#include "app/problem.h"
+#include "app/commandline/problem.h"
 
 #include "figures/windowtable.h"
 
