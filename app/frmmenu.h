@@ -7,6 +7,7 @@
 namespace Ui {
 class frmMenu;
 }
+class ConverterRow;
 
 // The main menu: twelve pictures that open their windows, and the US and
 // metric length converters.
@@ -18,35 +19,11 @@ public:
     explicit frmMenu(QWidget* parent = nullptr);
     ~frmMenu() override;
 
-    void square_Click();
-    void Triangle_Click();
-    void trape_Click();
-    void para_Click();
-    void circ_Click();
-    void RecSolid_Click();
-    void Cylinder_Click();
-    void Cone_Click();
-    void Sphere_Click();
-    void Pyramid_Click();
-    void DistAndMidPoint_Click();
-    void Therom_Click();
-
-    void Combo1_Click();
-    void Combo2_Click();
-    void Textbox_Change();
-    void MCombo1_Click();
-    void MCombo2_Click();
-    void MTextBox_Change();
-
-    // The two converters: each reads its value box and unit lists and writes
-    // its result and arithmetic labels.
-    void update();
-    void m_update();
-    using QWidget::update;
-
 protected:
     void Form_Load() override;
 
 private:
     std::unique_ptr<Ui::frmMenu> ui;
+    ConverterRow* m_us;
+    ConverterRow* m_metric;
 };

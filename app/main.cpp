@@ -4,14 +4,14 @@
 #include "app/commandline/commandline.h"
 #include "app/display.h"
 #include "app/frmsplash.h"
-#include "model/form.h"
 #include "app/runtimedir.h"
+#include "model/form.h"
 
 int main(int argc, char* argv[])
 {
-    useFitRuntimeDir();
     if (wantsCommandLine(argc, argv))
         return runCommandLine(argc, argv);
+    useFitRuntimeDir();
     joinAccessibilityBus();
     const std::unique_ptr<QApplication> app = openDisplay(argc, argv);
     if (const int status = refuseLeftArguments(argc, argv))

@@ -12,8 +12,8 @@
 
 #include "app/frmmenu.h"
 #include "app/frmsplash.h"
-#include "model/form.h"
 #include "figures/windowtable.h"
+#include "model/form.h"
 #include "trace.h"
 
 namespace {

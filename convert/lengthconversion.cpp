@@ -2,85 +2,62 @@
 
 #include "numeric/numbertext.h"
 
-const LengthTable usLengths = {
-    {u"Inches", u"Feet", u"Yards", u"Miles"},
-    5,
-    {{
-        {u"Inches", u"Feet", LengthRow::Divide, 12, u"/12"},
-        {u"Inches", u"Yards", LengthRow::Divide, 36, u"/36"},
-        {u"Inches", u"Miles", LengthRow::Divide, 63360, u"/63360"},
-        {u"Feet", u"Inches", LengthRow::Multiply, 12, u"*12"},
-        {u"Feet", u"Yards", LengthRow::Divide, 3, u"/3"},
-        {u"Feet", u"Miles", LengthRow::Divide, 5280, u"/5280"},
-        {u"Yards", u"Inches", LengthRow::Multiply, 36, u"*36"},
-        {u"Yards", u"Feet", LengthRow::Multiply, 3, u"*3"},
-        {u"Yards", u"Miles", LengthRow::Divide, 1760, u"/1760"},
-        {u"Miles", u"Inches", LengthRow::Multiply, 63360, u"*63360"},
-        {u"Miles", u"Feet", LengthRow::Multiply, 5280, u"*5280"},
-        {u"Miles", u"Yards", LengthRow::Multiply, 1760, u"*1760"},
-    }},
+constinit const LengthConverter usLengths{
+    .units = {{u"Inches", 1}, {u"Feet", 12}, {u"Yards", 36}, {u"Miles", 63360}},
+    .roundingDigits = 5,
+    .thousandsWithCommas = false,
 };
 
-const LengthTable metricLengths = {
-    {u"Millimeters", u"Centimeters", u"Meters", u"Kilometers"},
-    9,
-    {{
-        {u"Millimeters", u"Centimeters", LengthRow::Divide, 10, u"/10"},
-        {u"Millimeters", u"Meters", LengthRow::Divide, 1000, u"/1,000"},
-        {u"Millimeters", u"Kilometers", LengthRow::Divide, 1000000, u"/1,000,000"},
-        {u"Centimeters", u"Millimeters", LengthRow::Multiply, 10, u"*10"},
-        {u"Centimeters", u"Meters", LengthRow::Divide, 100, u"/100"},
-        {u"Centimeters", u"Kilometers", LengthRow::Divide, 100000, u"/100,000"},
-        {u"Meters", u"Millimeters", LengthRow::Multiply, 1000, u"*1,000"},
-        {u"Meters", u"Centimeters", LengthRow::Multiply, 100, u"*100"},
-        {u"Meters", u"Kilometers", LengthRow::Divide, 1000, u"/1,000"},
-        {u"Kilometers", u"Millimeters", LengthRow::Multiply, 1000000, u"*1,000,000"},
-        {u"Kilometers", u"Centimeters", LengthRow::Multiply, 100000, u"*100,000"},
-        {u"Kilometers", u"Meters", LengthRow::Multiply, 1000, u"*1,000"},
-    }},
+constinit const LengthConverter metricLengths{
+    .units = {{u"Millimeters", 1}, {u"Centimeters", 10}, {u"Meters", 1000}, {u"Kilometers", 1000000}},
+    .roundingDigits = 9,
+    .thousandsWithCommas = true,
 };
 
 namespace {
 
-// The value as the arithmetic shows it, immediately followed by the operation.
-QString arithmetic(double value, QStringView operationText)
+// The ratio of two sizes as the arithmetic writes it: its digits, in
+// groups of three set off by commas where the converter wants them.
+QString ratioText(qint64 ratio, bool thousandsWithCommas)
 {
-    QString text = SpacedNumberText(value);
-    text += operationText;
-    return text;
+    QString digits = QString::number(ratio);
+    if (thousandsWithCommas) {
+        for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
+            digits.insert(at, u',');
+    }
+    return digits;
+}
+
+// The value as the arithmetic shows it, immediately followed by the operation.
+QString arithmetic(double value, const QString& operation)
+{
+    return SpacedNumberText(value) + operation;
 }
 
 } // namespace
 
-std::optional<LengthConversion> convertLength(const LengthTable& table, QStringView valueText, int fromPosition,
+std::optional<LengthConversion> convertLength(const LengthConverter& converter, QStringView valueText, int fromPosition,
                                               int toPosition)
 {
-    // A list without selection has no unit text.
-    auto unitAt = [&table](int position) {
-        return position >= 0 && position < int(table.units.size()) ? table.units[size_t(position)] : QStringView();
-    };
-
+    // A list without selection names no unit: the value itself shows only
+    // where the other has none either.
+    const auto named = [&converter](int position) { return position >= 0 && position < int(converter.units.size()); };
+    if (fromPosition != toPosition && !(named(fromPosition) && named(toPosition)))
+        return std::nullopt;
     try {
         const double v = ValueOfText(valueText);
-        std::optional<LengthConversion> shown;
-
-        // The same position in both lists (both without selection too): the
-        // value itself, not rounded.
         if (fromPosition == toPosition)
-            shown = LengthConversion{PlainNumberText(v), arithmetic(v, u"*1")};
-
-        // A pair of different units: its row. The units are told apart by
-        // their names.
-        const QStringView from = unitAt(fromPosition);
-        const QStringView to = unitAt(toPosition);
-        for (const LengthRow& row : table.rows) {
-            if (row.from != from || row.to != to)
-                continue;
-            const double converted =
-                row.operation == LengthRow::Divide ? Round(v / row.factor, table.roundingDigits) : v * row.factor;
-            shown = LengthConversion{PlainNumberText(converted), arithmetic(v, row.operationText)};
+            return LengthConversion{PlainNumberText(v), arithmetic(v, QStringLiteral("*1"))};
+        const qint64 from = converter.units.begin()[fromPosition].size;
+        const qint64 to = converter.units.begin()[toPosition].size;
+        if (from > to) {
+            const qint64 ratio = from / to;
+            return LengthConversion{PlainNumberText(v * double(ratio)),
+                                    arithmetic(v, u'*' + ratioText(ratio, converter.thousandsWithCommas))};
         }
-        return shown;
+        const qint64 ratio = to / from;
+        return LengthConversion{PlainNumberText(Round(v / double(ratio), converter.roundingDigits)),
+                                arithmetic(v, u'/' + ratioText(ratio, converter.thousandsWithCommas))};
     } catch (const RuntimeError&) {
         // Only an overflow can happen here: an entry beyond the range of a
         // double, or a product leaving it. The converter runs on every

@@ -1,42 +1,40 @@
 #pragma once
 
-// The menu's two length converters: their conversion tables, and the one
-// recompute that both run on every pick of a unit and every change of the
-// value text.
+// The menu's two length converters, each from the list of its units, and
+// the one recompute that both run on every pick of a unit and every change
+// of the value text.
 
 #include <QString>
 #include <QStringView>
 
-#include <array>
+#include <initializer_list>
 #include <optional>
 
-// Converting between two different units: to a larger unit divides by the
-// factor, to a smaller one multiplies. The operation text is what the
-// arithmetic label shows after the value, e.g. "/63360" or "*1,000".
-struct LengthRow
+// A unit of length: its name, as its converter's lists show it, and its
+// size in the converter's smallest unit.
+struct LengthUnit
 {
-    QStringView from;
-    QStringView to;
-    enum Operation { Multiply, Divide } operation;
-    double factor;
-    QStringView operationText;
+    QStringView name;
+    qint64 size;
 };
 
-// One converter: its four units in the order of its two lists, the decimal
-// places that dividing rows round to, and a row for each pair of different
-// units.
-struct LengthTable
+// A converter: its units in the order of its two lists, smallest first.
+// Converting to a larger unit divides by the ratio of the sizes and rounds
+// to the converter's decimal places; to a smaller one it multiplies. The
+// arithmetic label shows the ratio after the value ("/63360", "*1,000"),
+// where the converter says so with its thousands set off by commas.
+struct LengthConverter
 {
-    std::array<QStringView, 4> units;
+    std::initializer_list<LengthUnit> units;
     int roundingDigits;
-    std::array<LengthRow, 12> rows;
+    bool thousandsWithCommas;
 };
 
 // Inches, feet, yards and miles; quotients rounded to 5 decimals.
-extern const LengthTable usLengths;
+extern const LengthConverter usLengths;
 // Millimeters, centimeters, meters and kilometers; quotients rounded to 9
-// decimals, factors of 1000 and more written with commas.
-extern const LengthTable metricLengths;
+// decimals, ratios of 1000 and more written with commas.
+extern const LengthConverter metricLengths;
 
 // What a converter shows: the converted value and the arithmetic.
 struct LengthConversion
@@ -47,8 +45,8 @@ struct LengthConversion
 
 // Converts the value text from the unit at one list position to the unit at
 // the other (-1: a list without selection). Equal positions show the value
-// itself with "*1"; a pair of different units shows its row. Nothing to show
-// (one list without selection) gives no value. A value or result beyond the
+// itself with "*1"; different units their conversion. Nothing to show (one
+// list without selection) gives no value. A value or result beyond the
 // range of a double shows "Overflow" and no arithmetic.
-std::optional<LengthConversion> convertLength(const LengthTable& table, QStringView valueText, int fromPosition,
+std::optional<LengthConversion> convertLength(const LengthConverter& converter, QStringView valueText, int fromPosition,
                                               int toPosition);

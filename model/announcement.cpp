@@ -2,13 +2,10 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QGroupBox>
 #include <QTimer>
+#include <QWidget>
 
-#include <algorithm>
-
-#include "model/controls.h"
-#include "model/readingorder.h"
+#include "geometry/workedsolution.h"
 
 // How the text reaches a screen reader. The obvious ways fail with Qt 6.4's
 // AT-SPI bridge: it sends every change of an accessible name or description
@@ -128,14 +125,14 @@ QString announcement(const QWidget* window)
     return told ? told->text() : QString();
 }
 
-void announceResults(QWidget* window, const QList<StepLine*>& written)
+void announceResults(QWidget* window, const WorkedSolution& solution)
 {
     QStringList results;
-    for (const QGroupBox* frame : framesLeftToRight(window)) {
-        const auto last = std::find_if(written.rbegin(), written.rend(),
-                                       [frame](const StepLine* line) { return line->parentWidget() == frame; });
-        if (last != written.rend() && !(*last)->caption().isEmpty())
-            results << frame->title() + QStringLiteral(": ") + (*last)->caption().trimmed();
+    if (!solution.message) {
+        for (const WorkedSolution::Frame& frame : solution.frames) {
+            if (!frame.lines.isEmpty())
+                results << frame.caption + QStringLiteral(": ") + frame.lines.last().trimmed();
+        }
     }
     announce(window, results.join(QStringLiteral("; ")));
 }

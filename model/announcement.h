@@ -11,7 +11,7 @@ class QAccessibleInterface;
 class QObject;
 class QString;
 class QWidget;
-class StepLine;
+struct WorkedSolution;
 
 // Tells the text once, at once; an empty text withdraws what was told. A
 // window that is not on the screen tells nothing.
@@ -24,11 +24,10 @@ void announceAfterTyping(QWidget* window, const QString& text);
 // What the window tells now, empty when it tells nothing.
 QString announcement(const QWidget* window);
 
-// Announces the results among the lines written, in reading order: for each
-// frame its caption and the last of the lines written to it. With no lines
-// (after a run-time error, whose message box speaks for itself) it
-// withdraws the announcement.
-void announceResults(QWidget* window, const QList<StepLine*>& written);
+// Announces the results of a worked solution: for each frame its caption
+// and its last line. After a message that ended the working (its message
+// box speaks for itself) it withdraws the announcement.
+void announceResults(QWidget* window, const WorkedSolution& solution);
 
 // Tells accessibility tools what the announcement is: a notification, in a
 // status bar of its own.

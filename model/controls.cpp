@@ -151,7 +151,6 @@ void StepLine::setCaption(const QString& caption)
     } else {
         setWholeCaption(this, caption);
     }
-    emit written();
 }
 
 void StepLine::fitCaption()

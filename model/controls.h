@@ -26,10 +26,6 @@ public:
     QString caption() const { return text(); }
     void setCaption(const QString& caption);
 
-signals:
-    // A handler wrote the caption, whether or not it changed.
-    void written();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -20,7 +20,6 @@
 #include <functional>
 
 #include "model/controls.h"
-#include "model/workedsolution.h"
 
 class Form : public QWidget
 {
@@ -33,16 +32,9 @@ public:
     // first control of the tab order.
     void load();
 
-    // Runs one event handler. A run-time error ends it: the step lines it
-    // did not reach are emptied and a message box says what happened.
+    // Runs one event handler. An error that ends it is told in a message
+    // box, and the program goes on.
     void runHandler(const std::function<void()>& handler);
-
-    // The worked solution the window shows, with the entries as they stood
-    // when its step lines were worked out.
-    WorkedSolution workedSolution() const;
-
-    // The step lines in the order in which a pupil reads them.
-    QList<StepLine*> stepLines() const;
 
     // A text box and the caption that names it (its label's, or its own
     // accessible name where no label points to it).
@@ -90,10 +82,10 @@ protected:
         connect(list, &QComboBox::currentIndexChanged, this, [this, handler] { run(handler); });
     }
     // A picture's Click; the picture becomes a stop of the Tab key.
-    template <class F> void onClick(ImageBox* image, void (F::*handler)())
+    void onClick(ImageBox* image, const std::function<void()>& handler)
     {
         image->setFocusPolicy(Qt::TabFocus);
-        connect(image, &ImageBox::clicked, this, [this, handler] { run(handler); });
+        connect(image, &ImageBox::clicked, this, [this, handler] { runHandler(handler); });
     }
     // A text box's Change: its text changed, by the user or by code.
     template <class F> void onChange(QLineEdit* box, void (F::*handler)())
@@ -112,19 +104,10 @@ private:
     {
         runHandler([this, handler] { (static_cast<F*>(this)->*handler)(); });
     }
-    void recordWrittenLines();
-    void addCopyWorkedSolution();
-    QList<WorkedSolution::Entered> enteredNow() const;
 
     QPixmap m_picture;
     QList<QWidget*> m_tabOrder;
     bool m_pressed = false;
-    // The records of the handler runs under way, innermost last: a step line
-    // written goes into each. Runs nest where a handler raises another
-    // event (Form_Load selecting an option runs the option's Click).
-    QList<QList<StepLine*>*> m_runs;
-    // The entries as they stood when the step lines shown were worked out.
-    QList<WorkedSolution::Entered> m_workedFrom;
     bool m_messageBoxesShown = true;
 };
 

@@ -46,7 +46,7 @@ void closeAll()
 {
     if (frmSplash* splash = formInstance<frmSplash>())
         splash->close();
-    QList<Form*> open{formInstance<frmMenu>()};
+    QList<Form*> open{formInstance<frmMenu>().data()};
     for (const CalculatorWindow& window : calculatorWindows)
         open.prepend(window.instance());
     for (Form* form : open) {
@@ -56,9 +56,9 @@ void closeAll()
     QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
-Form& open(const CalculatorWindow& window)
+Calculator& open(const CalculatorWindow& window)
 {
-    Form& form = window.show();
+    Calculator& form = window.show();
     if (!QTest::qWaitForWindowActive(&form))
         qWarning("%s did not become active", window.type->className());
     return form;
@@ -75,12 +75,12 @@ void enter(Form& form, const QStringList& entries)
     }
 }
 
-void calculateExample(Form& form, const CalculatorWindow& window)
+void calculateExample(Calculator& form)
 {
-    const QStringList example = QString::fromLatin1(window.example).split(u' ');
     const QList<Form::Entry> entries = form.entries();
-    for (qsizetype i = 0; i < example.size(); ++i)
-        type(entries.at(i).box, example[i]);
+    qsizetype i = 0;
+    for (QStringView entry : form.figure().example)
+        type(entries.at(i++).box, entry.toString());
     click(calculateButton(form));
 }
 
@@ -89,7 +89,7 @@ QPushButton* calculateButton(const Form& form)
     return form.findChild<QPushButton*>();
 }
 
-QStringList lines(const Form& form)
+QStringList lines(const Calculator& form)
 {
     QStringList captions;
     for (const StepLine* line : form.stepLines())

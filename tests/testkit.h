@@ -8,9 +8,9 @@
 
 #include <functional>
 
-#include "model/announcement.h"
-#include "model/form.h"
 #include "figures/windowtable.h"
+#include "model/announcement.h"
+#include "model/calculator.h"
 
 namespace testkit {
 
@@ -42,15 +42,15 @@ void click(QWidget* control);
 void closeAll();
 
 // Opens a window of the table and waits until it is active.
-Form& open(const CalculatorWindow& window);
+Calculator& open(const CalculatorWindow& window);
 // Types the entries ("box=text") into the boxes; "list=2" picks a list's third item.
 void enter(Form& form, const QStringList& entries);
-// Types the window's worked example and presses "Calculate".
-void calculateExample(Form& form, const CalculatorWindow& window);
+// Types the figure's worked example and presses "Calculate".
+void calculateExample(Calculator& form);
 QPushButton* calculateButton(const Form& form);
 
 // The step lines' captions in reading order, each blank a middle dot that rows can count.
-QStringList lines(const Form& form);
+QStringList lines(const Calculator& form);
 
 // Runs the action; each message box it opens is read ("title: text") and closed with OK.
 QStringList messageBoxes(const std::function<void()>& action);

@@ -18,7 +18,7 @@ private slots:
     {
         QTest::addColumn<int>("window"); // -1 for the menu
         for (int i = -1; i < int(calculatorWindows.size()); ++i)
-            QTest::newRow(i < 0 ? "menu" : calculatorWindows[size_t(i)].name) << i;
+            QTest::newRow(i < 0 ? "menu" : calculatorWindows[size_t(i)].figure.name) << i;
     }
     void noGlyphCut();
 };
@@ -26,7 +26,7 @@ private slots:
 void tst_Captions::noGlyphCut()
 {
     QFETCH(int, window);
-    Form& form = window < 0 ? showForm<frmMenu>() : open(calculatorWindows[size_t(window)]);
+    Form& form = window < 0 ? static_cast<Form&>(showForm<frmMenu>()) : open(calculatorWindows[size_t(window)]);
     for (const Form::Entry& entry : form.entries())
         type(entry.box, "-1.23456789012345e15");
     if (QPushButton* calculate = calculateButton(form))

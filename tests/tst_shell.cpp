@@ -22,9 +22,9 @@
 #include "app/application.h"
 #include "app/frmmenu.h"
 #include "app/frmsplash.h"
-#include "model/controls.h"
 #include "bench/worksheet.h"
 #include "manyproblems.h"
+#include "model/controls.h"
 #include "testkit.h"
 
 using namespace testkit;
@@ -53,7 +53,6 @@ private slots:
     void windowsWithoutArguments();
     void manyProblemsInOneCall_data();
     void manyProblemsInOneCall();
-    void tableNamesTheBoxes();
     void manyArguments_data();
     void manyArguments();
 
@@ -361,7 +360,7 @@ void tst_Shell::solveAsTheWindowCopies_data()
 {
     QTest::addColumn<int>("window");
     for (int i = 0; i < int(calculatorWindows.size()); ++i)
-        QTest::newRow(calculatorWindows[size_t(i)].name) << i;
+        QTest::newRow(calculatorWindows[size_t(i)].figure.name) << i;
 }
 
 // "--solve" prints what "Copy Worked Solution" copies after the window's
@@ -371,14 +370,14 @@ void tst_Shell::solveAsTheWindowCopies()
 {
     QFETCH(int, window);
     const CalculatorWindow& calculator = calculatorWindows[size_t(window)];
-    Form& form = open(calculator);
-    calculateExample(form, calculator);
+    Calculator& form = open(calculator);
+    calculateExample(form);
     QTest::keyClick(&form, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
 
-    QStringList arguments{"--solve", QString::fromLatin1(calculator.name).toUpper()};
-    const QStringList example = QString::fromLatin1(calculator.example).split(u' ');
-    for (qsizetype i = 0; i < example.size(); ++i)
-        arguments << form.entries().at(i).label.toUpper().remove(u' ') + u'=' + example[i];
+    QStringList arguments{"--solve", QString::fromLatin1(calculator.figure.name).toUpper()};
+    qsizetype box = 0;
+    for (QStringView entry : calculator.figure.example)
+        arguments << form.entries().at(box++).label.toUpper().remove(u' ') + u'=' + entry.toString();
     const Run run = tessaro(arguments);
     QCOMPARE(run.err, QString());
     QCOMPARE(run.status, 0);
@@ -548,23 +547,6 @@ void tst_Shell::manyProblemsInOneCall()
     const QStringList option = json ? QStringList{"--json"} : QStringList();
     QCOMPARE(call(QStringList{"--solve", "-"} + option + QStringList{"<" + problems.join(u'\n')}),
              asSeparateCalls(problems, json, call));
-}
-
-// The box names the command line reads and lists are the windows' own.
-void tst_Shell::tableNamesTheBoxes()
-{
-    for (const CalculatorWindow& window : calculatorWindows) {
-        const std::unique_ptr<Form> form = window.build();
-        QStringList boxes;
-        QStringList options;
-        for (const Form::Entry& entry : form->entries())
-            boxes << entry.label;
-        for (const QRadioButton* option : form->findChildren<QRadioButton*>())
-            options << option->text();
-        options.sort();
-        QCOMPARE(boxes.join(QStringLiteral(", ")), QString::fromLatin1(window.boxes));
-        QCOMPARE(options.join(u'|'), QString::fromLatin1(window.options));
-    }
 }
 
 void tst_Shell::manyArguments_data()

@@ -87,7 +87,7 @@ void tst_Soak::calculate()
         window.show();
     for (int i = 0; i < presses; ++i) {
         const CalculatorWindow& window = calculatorWindows[m_random() % calculatorWindows.size()];
-        Form& form = *window.instance();
+        Calculator& form = *window.instance();
         for (QRadioButton* option : form.findChildren<QRadioButton*>()) {
             if (m_random() % 3 == 0)
                 option->click();
@@ -116,7 +116,7 @@ void tst_Soak::reopen()
     for (int i = 0; i < reopens; ++i) {
         showForm<frmMenu>();
         for (const CalculatorWindow& window : calculatorWindows)
-            calculateExample(window.show(), window);
+            calculateExample(window.show());
         for (QWidget* shown : QApplication::topLevelWidgets())
             shown->close();
         QTest::qWait(0);

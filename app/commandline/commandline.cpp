@@ -1,6 +1,5 @@
 #include "app/commandline/commandline.h"
 
-#include <QApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
@@ -10,10 +9,8 @@
 #include <iostream>
 #include <string>
 
-#include "app/application.h"
 #include "app/commandline/problem.h"
-#include "app/solver.h"
-#include "figures/windowtable.h"
+#include "geometry/catalogue.h"
 
 namespace {
 
@@ -68,36 +65,12 @@ Examples:
   done | tessaro --solve -
 )usage";
 
-// Only Qt's failures reach the shell's user, and as the program's own.
-void onlyFailures(QtMsgType type, const QMessageLogContext&, const QString& message)
-{
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        QTextStream(stderr) << "tessaro: " << message << '\n';
-}
-
-// The application the windows are worked in: offscreen, as they are never
-// shown, and told nothing of the arguments.
-std::unique_ptr<QApplication> startOffscreen()
-{
-    static char name[] = "tessaro";
-    static char platform[] = "-platform";
-    static char offscreen[] = "offscreen";
-    static char* arguments[] = {name, platform, offscreen, nullptr};
-    static int count = 3;
-    qInstallMessageHandler(onlyFailures);
-    auto application = std::make_unique<QApplication>(count, arguments);
-    setupApplication();
-    finishSetup();
-    return application;
-}
-
 // The worked solution as text, or as one JSON object on a line.
-QString output(const Problem& problem, const Solved& solved, bool json, qsizetype line)
+QString output(const WorkedSolution& solution, bool json, qsizetype line)
 {
     if (!json)
-        return solved.solution.text();
-    const auto error = solved.messages.isEmpty() ? std::nullopt : std::optional(solved.messages.first());
-    QJsonObject object = solved.solution.json(QString::fromLatin1(problem.window->name), error);
+        return solution.text();
+    QJsonObject object = solution.json();
     if (line > 0)
         object.insert(QStringLiteral("line"), line);
     return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) + u'\n';
@@ -107,32 +80,29 @@ QString output(const Problem& problem, const Solved& solved, bool json, qsizetyp
 // title is the "tessaro: " the line starts with.
 QString shown(const WorkedSolution::Message& message)
 {
-    return (message.title == QCoreApplication::applicationName() ? QString() : message.title + QStringLiteral(": "))
-        + message.text;
+    return (message.title == RuntimeErrorTitle ? QString() : message.title + QStringLiteral(": ")) + message.text;
 }
 
-// Prints the worked solution, and the window's messages on standard error
+// Prints the worked solution, and the window's message on standard error
 // (with the line's number for --solve -); 1 where the window gave one.
-int print(const Problem& problem, const Solved& solved, bool json, qsizetype line, QTextStream& out, QTextStream& err)
+int print(const WorkedSolution& solution, bool json, qsizetype line, QTextStream& out, QTextStream& err)
 {
-    out << output(problem, solved, json, line);
+    out << output(solution, json, line);
+    if (!solution.message)
+        return 0;
     const QString where = line > 0 ? QStringLiteral("line %1: ").arg(line) : QString();
-    for (const WorkedSolution::Message& message : solved.messages)
-        err << "tessaro: " << where << shown(message) << '\n';
-    return solved.messages.isEmpty() ? 0 : 1;
+    err << "tessaro: " << where << shown(*solution.message) << '\n';
+    return 1;
 }
 
 int solveOne(const QStringList& words, bool json, QTextStream& out, QTextStream& err)
 {
-    const Problem problem = readProblem(words);
-    const auto application = startOffscreen();
-    return print(problem, solve(problem), json, 0, out, err);
+    return print(solve(readProblem(words)), json, 0, out, err);
 }
 
 // --solve -: a problem a line, each printed as --solve prints it alone.
 int solveLines(bool json, QTextStream& out, QTextStream& err)
 {
-    const auto application = startOffscreen();
     int worst = 0;
     bool printed = false;
     std::string read;
@@ -142,11 +112,10 @@ int solveLines(bool json, QTextStream& out, QTextStream& err)
         if (words.isEmpty())
             continue;
         try {
-            const Problem problem = readProblem(words);
-            const Solved solved = solve(problem);
+            const WorkedSolution solution = solve(readProblem(words));
             if (printed && !json)
                 out << '\n';
-            worst = std::max(worst, print(problem, solved, json, number, out, err));
+            worst = std::max(worst, print(solution, json, number, out, err));
             printed = true;
         } catch (const UsageError& error) {
             err << "tessaro: line " << number << ": " << error.message << '\n';
@@ -173,13 +142,13 @@ int solveCommand(QStringList arguments, QTextStream& out, QTextStream& err)
     return solveLines(json, out, err);
 }
 
-// --list: each figure with the names of its boxes, from the window table.
+// --list: each figure with the names of its boxes.
 void list(QTextStream& out)
 {
-    for (const CalculatorWindow& window : calculatorWindows) {
-        out << QString::fromLatin1(window.name).leftJustified(19) << window.boxes;
-        if (*window.options)
-            out << "; solve=" << QString::fromLatin1(window.options).toLower();
+    for (const Figure* figure : catalogue) {
+        out << QString::fromLatin1(figure->name).leftJustified(19) << figure->boxLabels().join(QStringLiteral(", "));
+        if (figure->options.size() > 0)
+            out << "; solve=" << figure->optionCaptions().join(u'|').toLower();
         out << '\n';
     }
 }

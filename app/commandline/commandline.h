@@ -1,15 +1,15 @@
 #pragma once
 
 // Tessaro from the shell: a figure's worked solution printed instead of
-// shown, worked out by the figure's own window, built but never shown.
+// shown, worked out by the geometry alone, with no window and no Qt
+// platform.
 //
 //   tessaro --solve FIGURE [NAME=VALUE]... [--json]
 //   tessaro --solve - [--json]
 //   tessaro --list | --help | --version
 //
 // Everything is decided from the arguments themselves: Qt reads none of
-// them, and --list, --help, --version and a wrong command line are
-// answered without starting Qt.
+// them, and no application object is made.
 
 // Whether the arguments ask for the command line instead of the windows:
 // any argument that starts with "--" belongs to it, and so does "-h".

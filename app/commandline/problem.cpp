@@ -1,6 +1,6 @@
 #include "app/commandline/problem.h"
 
-#include "figures/windowtable.h"
+#include "geometry/catalogue.h"
 
 namespace {
 
@@ -74,8 +74,8 @@ QString notANumber(const QString& name, const QString& value)
 QString figureNames()
 {
     QStringList names;
-    for (const CalculatorWindow& window : calculatorWindows)
-        names << QString::fromLatin1(window.name);
+    for (const Figure* figure : catalogue)
+        names << QString::fromLatin1(figure->name);
     return names.join(QStringLiteral(", "));
 }
 
@@ -84,13 +84,13 @@ Problem readProblem(const QStringList& words)
     if (words.isEmpty())
         throw UsageError{QStringLiteral("--solve needs a figure: %1").arg(figureNames())};
     Problem problem;
-    problem.window = calculatorWindowNamed(key(words.first()));
-    if (!problem.window)
+    problem.figure = figureNamed(key(words.first()));
+    if (!problem.figure)
         throw UsageError{
             QStringLiteral("there is no figure %1; the figures are: %2").arg(quoted(words.first()), figureNames())};
-    const QString figure = QString::fromLatin1(problem.window->name);
-    const QStringList boxes = QString::fromLatin1(problem.window->boxes).split(QStringLiteral(", "));
-    const QStringList options = QString::fromLatin1(problem.window->options).split(u'|', Qt::SkipEmptyParts);
+    const QString figure = QString::fromLatin1(problem.figure->name);
+    const QStringList boxes = problem.figure->boxLabels();
+    const QStringList options = problem.figure->optionCaptions();
 
     // Each box named once, and solve= once: the last place stands for it.
     QList<bool> named(boxes.size() + 1, false);
@@ -114,7 +114,7 @@ Problem readProblem(const QStringList& words)
             const qsizetype option = indexOfKey(options, key(value));
             if (option < 0)
                 throw UsageError{QStringLiteral("solve takes %1, not %2").arg(key(options.join(u'|')), quoted(value))};
-            problem.option = options[option];
+            problem.option = option;
         } else if (!isNumber(value)) {
             throw UsageError{notANumber(name, value)};
         } else {
@@ -122,6 +122,26 @@ Problem readProblem(const QStringList& words)
         }
     }
     return problem;
+}
+
+WorkedSolution solve(const Problem& problem)
+{
+    const Figure& figure = *problem.figure;
+    const qsizetype option = problem.option < 0 ? figure.defaultOption : problem.option;
+    QStringList entries(qsizetype(figure.boxes.size()));
+    for (const Problem::Entry& given : problem.entries) {
+        if (given.box == figure.boxSolvedFor(option))
+            throw UsageError{QStringLiteral("%1 is the side solved for; it takes no value").arg(escaped(given.name))};
+        if (given.value.size() > BoxLength) {
+            const QString start = given.value.left(20) + QStringLiteral("\u2026");
+            throw UsageError{QStringLiteral("%1: %2 (%3 characters) is longer than the box holds (%4)")
+                                 .arg(escaped(given.name), quoted(start))
+                                 .arg(given.value.size())
+                                 .arg(BoxLength)};
+        }
+        entries[given.box] = given.value;
+    }
+    return figure.solve(entries, option);
 }
 
 QString escaped(QStringView text)

@@ -1,15 +1,17 @@
 #pragma once
 
 // A problem as the command line gives it: a figure's name, then NAME=VALUE
-// for each box to fill, and solve=OPTION where the window has options. The
+// for each box to fill, and solve=OPTION where the figure has options. The
 // command line's words and each line of a worksheet are read alike, from
-// the window table alone, before any window is built.
+// the catalogue of the figures.
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 
-struct CalculatorWindow;
+#include "geometry/workedsolution.h"
+
+struct Figure;
 
 // A command line (or a line of problems) that cannot be carried out: what
 // is wrong with it.
@@ -28,15 +30,22 @@ struct Problem
         QString name;
         QString value;
     };
-    const CalculatorWindow* window = nullptr;
-    // The caption of the option picked; empty for the window's own choice.
-    QString option;
+    const Figure* figure = nullptr;
+    // The option picked, by its place among the figure's options; -1 for
+    // the figure's default.
+    qsizetype option = -1;
     QList<Entry> entries;
 };
 
 // Reads the words of a problem; throws UsageError naming the first word
 // that is wrong.
 Problem readProblem(const QStringList& words);
+
+// Works the problem as its figure's window would after the entries were
+// typed into its boxes and "Calculate" pressed. Throws UsageError for an
+// entry the window could not take: one for the box solved for, or one
+// longer than a box holds.
+WorkedSolution solve(const Problem& problem);
 
 // The figures' names, separated by ", ".
 QString figureNames();

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "model/form.h"
+#include "model/calculator.h"
 #include "ui_frmgrid.h"
 
 // Two points of the plane: their midpoint and the distance between them, the
 // distance lines standing under square-root signs.
-class FrmGrid : public Form
+class FrmGrid : public Calculator
 {
     Q_OBJECT
 

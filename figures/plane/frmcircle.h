@@ -1,10 +1,10 @@
 #pragma once
 
-#include "model/form.h"
+#include "model/calculator.h"
 #include "ui_frmcircle.h"
 
 // The circle: area and circumference from the radius.
-class FrmCircle : public Form
+class FrmCircle : public Calculator
 {
     Q_OBJECT
 

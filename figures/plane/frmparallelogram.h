@@ -1,10 +1,10 @@
 #pragma once
 
-#include "model/form.h"
+#include "model/calculator.h"
 #include "ui_frmparallelogram.h"
 
 // The parallelogram: area from the base and the height, perimeter from the slant length and the base.
-class FrmParallelogram : public Form
+class FrmParallelogram : public Calculator
 {
     Q_OBJECT
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "model/form.h"
+#include "model/calculator.h"
 #include "ui_frmsquare.h"
 
 // The rectangle: area and perimeter from a length and a width.
-class frmsquare : public Form
+class frmsquare : public Calculator
 {
     Q_OBJECT
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "model/form.h"
+#include "model/calculator.h"
 #include "ui_frmtrapezoid.h"
 
 // The trapezoid: area from the two bases and the height, perimeter from the four sides.
-class FrmTrapezoid : public Form
+class FrmTrapezoid : public Calculator
 {
     Q_OBJECT
 

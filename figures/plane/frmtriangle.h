@@ -1,10 +1,10 @@
 #pragma once
 
-#include "model/form.h"
+#include "model/calculator.h"
 #include "ui_frmtriangle.h"
 
 // The triangle: perimeter from three sides, area from a base and a height.
-class FrmTriangle : public Form
+class FrmTriangle : public Calculator
 {
     Q_OBJECT
 

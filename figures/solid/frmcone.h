@@ -1,10 +1,10 @@
 #pragma once
 
-#include "model/form.h"
+#include "model/calculator.h"
 #include "ui_frmcone.h"
 
-// The cone: volume from a height and a radius, surface area from a slant length and a radius.
-class FrmCone : public Form
+// The cone: volume from the radius and the height, surface area from the radius and the slant length.
+class FrmCone : public Calculator
 {
     Q_OBJECT
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "model/form.h"
+#include "model/calculator.h"
 #include "ui_frmcylinder.h"
 
-// The cylinder: volume and surface area from a height and a radius.
-class FrmCylinder : public Form
+// The cylinder: volume and surface area from the height and the radius.
+class FrmCylinder : public Calculator
 {
     Q_OBJECT
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "model/form.h"
+#include "model/calculator.h"
 #include "ui_frmpyramid.h"
 
-// The square pyramid: volume from the base edge and the height, surface area
-// from the base edge and the slant length.
-class FrmPyramid : public Form
+// The square pyramid: volume from the base's side and the height, surface area from the base's side and the slant
+// length.
+class FrmPyramid : public Calculator
 {
     Q_OBJECT
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "model/form.h"
+#include "model/calculator.h"
 #include "ui_frmrecsolid.h"
 
-// The rectangular solid: volume and surface area from a length, a width and a height.
-class FrmRecSolid : public Form
+// The rectangular solid: volume and surface area from its length, height and width.
+class FrmRecSolid : public Calculator
 {
     Q_OBJECT
 

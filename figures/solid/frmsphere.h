@@ -1,10 +1,10 @@
 #pragma once
 
-#include "model/form.h"
+#include "model/calculator.h"
 #include "ui_frmsphere.h"
 
-// The sphere: volume and surface area from a radius.
-class FrmSphere : public Form
+// The sphere: volume and surface area from the radius.
+class FrmSphere : public Calculator
 {
     Q_OBJECT
 

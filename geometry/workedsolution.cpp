@@ -1,11 +1,7 @@
-#include "model/workedsolution.h"
+#include "geometry/workedsolution.h"
 
-#include <QGroupBox>
 #include <QJsonArray>
 #include <QJsonObject>
-
-#include "model/controls.h"
-#include "model/readingorder.h"
 
 namespace {
 
@@ -15,19 +11,6 @@ QString shownEntry(const WorkedSolution::Entered& entered)
 }
 
 } // namespace
-
-WorkedSolution WorkedSolution::shownIn(const QWidget* window, const QList<Entered>& workedFrom)
-{
-    WorkedSolution solution{window->windowTitle().trimmed(), workedFrom, {}};
-    for (const QGroupBox* frame : framesLeftToRight(window)) {
-        Frame& shown = solution.frames.emplace_back(Frame{frame->title(), {}});
-        for (const StepLine* line : linesTopToBottom(frame)) {
-            if (!line->caption().isEmpty())
-                shown.lines << line->caption();
-        }
-    }
-    return solution;
-}
 
 QString WorkedSolution::text() const
 {
@@ -39,7 +22,7 @@ QString WorkedSolution::text() const
     return text.join(u'\n') + u'\n';
 }
 
-QJsonObject WorkedSolution::json(const QString& figure, const std::optional<Message>& error) const
+QJsonObject WorkedSolution::json() const
 {
     QJsonArray entered;
     for (const Entered& entry : entries) {
@@ -49,8 +32,8 @@ QJsonObject WorkedSolution::json(const QString& figure, const std::optional<Mess
     QJsonArray shown;
     for (const Frame& frame : frames)
         shown.append(QJsonObject{{"caption", frame.caption}, {"lines", QJsonArray::fromStringList(frame.lines)}});
-    QJsonValue message;
-    if (error)
-        message = QJsonObject{{"title", error->title}, {"message", error->text}};
-    return {{"figure", figure}, {"caption", caption}, {"entries", entered}, {"frames", shown}, {"error", message}};
+    QJsonValue error;
+    if (message)
+        error = QJsonObject{{"title", message->title}, {"message", message->text}};
+    return {{"figure", figure}, {"caption", caption}, {"entries", entered}, {"frames", shown}, {"error", error}};
 }

@@ -1,0 +1,30 @@
+#include "geometry/catalogue.h"
+#include "geometry/pi.h"
+#include "numeric/numbertext.h"
+
+namespace {
+
+void work(Working& w)
+{
+    const double R = w.value(0);
+    QStringList& area = w.lines(0);
+    QStringList& circumference = w.lines(1);
+
+    area << "pi*" + SpacedNumberText(R) + " ²";
+    area << "pi*" + SpacedNumberText(R * R);
+    area << SpacedNumberText(Pi * (R * R));
+    circumference << "2*pi*" + SpacedNumberText(R);
+    circumference << SpacedNumberText(TwoPi * R);
+}
+
+} // namespace
+
+// Area and circumference from the radius.
+constinit const Figure geometry::circle{
+    .name = "circle",
+    .caption = u"Circle",
+    .boxes = {u"Radius"},
+    .frames = {u" Area=Pi*R²", u"Perimeter=2Pi*R"},
+    .example = {u"5"},
+    .work = work,
+};

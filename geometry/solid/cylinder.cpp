@@ -1,0 +1,34 @@
+#include "geometry/catalogue.h"
+#include "geometry/pi.h"
+#include "numeric/numbertext.h"
+
+namespace {
+
+void work(Working& w)
+{
+    const double H = w.value(0);
+    const double R = w.value(1);
+    QStringList& volume = w.lines(0);
+    QStringList& surface = w.lines(1);
+
+    volume << "pi *" + SpacedNumberText(R) + " ²*" + SpacedNumberText(H);
+    volume << "pi*" + SpacedNumberText(R * R) + "*" + SpacedNumberText(H);
+    volume << SpacedNumberText((Pi * (R * R)) * H);
+    // The lines work out the closed cylinder, 2 pi R H + 2 pi R².
+    surface << "2pi*" + SpacedNumberText(R) + "*" + SpacedNumberText(H) + "+2pi*" + SpacedNumberText(R) + " ²";
+    surface << "2pi*" + SpacedNumberText(R) + "*" + SpacedNumberText(H) + "+2pi*" + SpacedNumberText(R * R);
+    surface << SpacedNumberText((TwoPi * R) * H) + "+" + SpacedNumberText(TwoPi * (R * R));
+    surface << SpacedNumberText(((TwoPi * R) * H) + (TwoPi * (R * R)));
+}
+
+} // namespace
+
+// Volume and surface area from the height and the radius.
+constinit const Figure geometry::cylinder{
+    .name = "cylinder",
+    .caption = u"Cylinder",
+    .boxes = {u"Height", u"Radius"},
+    .frames = {u"Volume=pi*R²*H", u"Surface Area=2pi*R*H+pi*R²"},
+    .example = {u"3", u"2"},
+    .work = work,
+};

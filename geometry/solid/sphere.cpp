@@ -1,0 +1,33 @@
+#include <cmath>
+
+#include "geometry/catalogue.h"
+#include "geometry/pi.h"
+#include "numeric/numbertext.h"
+
+namespace {
+
+void work(Working& w)
+{
+    const double R = w.value(0);
+    QStringList& volume = w.lines(0);
+    QStringList& surface = w.lines(1);
+
+    volume << "4/3pi*" + SpacedNumberText(R) + " ³";
+    volume << "4/3pi*" + SpacedNumberText(std::pow(R, 3));
+    volume << SpacedNumberText((FourPi * std::pow(R, 3)) / 3);
+    surface << "4pi*" + SpacedNumberText(R) + " ²";
+    surface << "4pi*" + SpacedNumberText(R * R);
+    surface << SpacedNumberText(FourPi * (R * R));
+}
+
+} // namespace
+
+// Volume and surface area from the radius.
+constinit const Figure geometry::sphere{
+    .name = "sphere",
+    .caption = u"Sphere",
+    .boxes = {u"Radius"},
+    .frames = {u"Volume=4/3pi*R³", u"Surface Area=4pi*R²"},
+    .example = {u"2"},
+    .work = work,
+};

@@ -1,0 +1,55 @@
+#pragma once
+
+// A figure's worked solution, as a window shows it, "Copy Worked Solution"
+// copies it and the command line prints it: the window's caption; the
+// entries it was worked from, one per box; each frame from left to right
+// with its caption and the lines worked, top to bottom; and the message
+// that ended the working, if one did. A line the working did not reach is
+// not there: the window shows it empty.
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QJsonObject;
+
+struct WorkedSolution
+{
+    struct Entered
+    {
+        QString label;
+        // What the box held; empty where the box is the one solved for.
+        QString entry;
+        bool solvedFor = false;
+    };
+    struct Frame
+    {
+        QString caption;
+        QStringList lines;
+    };
+    // What a message box says: its title and its text.
+    struct Message
+    {
+        QString title;
+        QString text;
+    };
+
+    // The figure's name on the command line, e.g. "cone".
+    QString figure;
+    QString caption;
+    QList<Entered> entries;
+    QList<Frame> frames;
+    std::optional<Message> message;
+
+    // As plain text: the caption, "Label: entry" per line ("solved for" for
+    // the box solved for), and for each frame a blank line, its caption and
+    // its lines.
+    QString text() const;
+    // As one JSON object: the figure's name, the caption, the entries (each
+    // a name, a value and whether it is the box solved for, whose value is
+    // null), the frames and the message that ended the working (null if
+    // none).
+    QJsonObject json() const;
+};

@@ -1,0 +1,116 @@
+#include "model/calculator.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QMimeData>
+
+#include "model/announcement.h"
+#include "model/readingorder.h"
+
+Calculator::Calculator(const Figure& figure, QWidget* parent)
+    : Form(parent)
+    , m_figure(figure)
+{
+    setWindowTitle(figure.caption.toString());
+}
+
+void Calculator::bind(const QList<QLineEdit*>& boxes, const QList<QRadioButton*>& options)
+{
+    m_boxes = boxes;
+    m_options = options;
+    // A box is named by the label that points to it, or by its own
+    // accessible name where none does (the options stand beside it).
+    const QStringList labels = m_figure.boxLabels();
+    for (qsizetype box = 0; box < m_boxes.size(); ++box) {
+        m_boxes[box]->setMaxLength(int(BoxLength));
+        m_boxes[box]->setAccessibleName(labels[box]);
+    }
+    for (QLabel* label : findChildren<QLabel*>()) {
+        if (const qsizetype box = m_boxes.indexOf(label->buddy()); box >= 0) {
+            label->setText(labels[box]);
+            m_boxes[box]->setAccessibleName(QString());
+        }
+    }
+
+    m_solution = m_figure.unworked();
+    const QList<QGroupBox*> frames = framesLeftToRight(this);
+    for (qsizetype i = 0; i < frames.size(); ++i)
+        frames[i]->setTitle(m_solution.frames[i].caption);
+
+    const QStringList captions = m_figure.optionCaptions();
+    for (qsizetype i = 0; i < m_options.size(); ++i) {
+        m_options[i]->setText(captions[i]);
+        connect(m_options[i], &QRadioButton::toggled, this, [this, i](bool picked) {
+            if (picked)
+                solveFor(i);
+        });
+    }
+    if (m_figure.defaultOption >= 0)
+        m_options[m_figure.defaultOption]->setChecked(true);
+
+    addCopyWorkedSolution();
+    stackInReadingOrder(this);
+    // Once an entry changes, the results told are no longer current.
+    for (QLineEdit* box : std::as_const(m_boxes))
+        connect(box, &QLineEdit::textChanged, this, [this] { announce(this, QString()); });
+    for (QRadioButton* option : std::as_const(m_options))
+        connect(option, &QRadioButton::toggled, this, [this] { announce(this, QString()); });
+}
+
+// The option's box is the one solved for: it takes no entry.
+void Calculator::solveFor(qsizetype option)
+{
+    for (qsizetype box = 0; box < m_boxes.size(); ++box)
+        m_boxes[box]->setEnabled(box != m_figure.boxSolvedFor(option));
+}
+
+void Calculator::calculate()
+{
+    QStringList entries;
+    for (const QLineEdit* box : std::as_const(m_boxes))
+        entries << box->text();
+    qsizetype option = -1;
+    for (qsizetype i = 0; i < m_options.size(); ++i) {
+        if (m_options[i]->isChecked())
+            option = i;
+    }
+    showSolution(m_figure.solve(entries, option));
+}
+
+void Calculator::showSolution(const WorkedSolution& solution)
+{
+    m_solution = solution;
+    const QList<QGroupBox*> frames = framesLeftToRight(this);
+    for (qsizetype i = 0; i < frames.size(); ++i) {
+        const QList<StepLine*> lines = linesTopToBottom(frames[i]);
+        for (qsizetype j = 0; j < lines.size(); ++j)
+            lines[j]->setCaption(solution.frames[i].lines.value(j));
+    }
+    announceResults(this, solution);
+    if (solution.message)
+        showMessage(solution.message->text, QMessageBox::Warning, solution.message->title);
+}
+
+QList<StepLine*> Calculator::stepLines() const
+{
+    return stepLinesInReadingOrder(this);
+}
+
+void Calculator::addCopyWorkedSolution()
+{
+    // Ctrl+Shift+C, or the window's context menu.
+    auto* copy = new QAction(QStringLiteral("Copy Worked Solution"), this);
+    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    copy->setShortcutContext(Qt::WindowShortcut);
+    connect(copy, &QAction::triggered, this, [this] {
+        // The text, and a picture of the window for documents that take one.
+        auto* copied = new QMimeData;
+        copied->setText(m_solution.text());
+        copied->setImageData(grab().toImage());
+        QGuiApplication::clipboard()->setMimeData(copied);
+    });
+    addAction(copy);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+}
