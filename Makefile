@@ -11,6 +11,7 @@ all: build
 # the fuzzer, the package or its check need when a goal on the command line
 # asks for them.
 DEPS = run $(if $(filter test test-a11y test-sanitize,$(MAKECMDGOALS)),test) $(if $(filter test-a11y,$(MAKECMDGOALS)),a11y) \
+  $(if $(filter bench,$(MAKECMDGOALS)),bench) \
   $(if $(filter fuzz,$(MAKECMDGOALS)),fuzz) \
   $(if $(filter package package-check,$(MAKECMDGOALS)),package) $(if $(filter package-check,$(MAKECMDGOALS)),package-check)
 deps:

@@ -9,6 +9,8 @@
 //
 // TESSARO_BENCH_STARTS     how many times each program is started (default 15)
 // TESSARO_BENCH_PROBLEMS   how many problems the worksheet holds (default 1000)
+// TESSARO_BENCH_BATCH      how many problems and qalc expressions are timed in
+//                          processor time (default 100,000)
 
 #include <QApplication>
 #include <QComboBox>
@@ -17,11 +19,17 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
 #include <QThread>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 
 #include <algorithm>
 #include <chrono>
@@ -30,6 +38,7 @@
 #include "app/frmmenu.h"
 #include "bench/worksheet.h"
 #include "figures/windowtable.h"
+#include "model/calculator.h"
 #include "numeric/numbertext.h"
 #include "tests/manyproblems.h"
 
@@ -427,6 +436,62 @@ QByteArray tessaroOutput(const QStringList& arguments, const QByteArray& input =
     return program.readAllStandardOutput();
 }
 
+// The processor time, user and system, that a program takes from its start
+// to its end, in milliseconds, with standard input read from a file and its
+// output thrown away; -1 if it cannot be started. Several are started side
+// by side and waited for together: their times add up.
+double cpuMilliseconds(const QList<QStringList>& commands, const QString& input = QStringLiteral("/dev/null"))
+{
+    QList<pid_t> started;
+    for (const QStringList& command : commands) {
+        posix_spawn_file_actions_t files;
+        posix_spawn_file_actions_init(&files);
+        posix_spawn_file_actions_addopen(&files, 0, QFile::encodeName(input).constData(), O_RDONLY, 0);
+        posix_spawn_file_actions_addopen(&files, 1, "/dev/null", O_WRONLY, 0);
+        posix_spawn_file_actions_addopen(&files, 2, "/dev/null", O_WRONLY, 0);
+        QList<QByteArray> words;
+        for (const QString& word : command)
+            words << QFile::encodeName(word);
+        QList<char*> argv;
+        for (QByteArray& word : words)
+            argv << word.data();
+        argv << nullptr;
+        pid_t pid = 0;
+        const int failed = posix_spawnp(&pid, argv.first(), &files, nullptr, argv.data(), environ);
+        posix_spawn_file_actions_destroy(&files);
+        if (failed)
+            return -1;
+        started << pid;
+    }
+    double total = 0;
+    for (const pid_t pid : std::as_const(started)) {
+        int status = 0;
+        rusage usage{};
+        if (wait4(pid, &status, 0, &usage) != pid)
+            return -1;
+        total += double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
+            + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+    }
+    return total;
+}
+
+// The median processor time of a command run alone, a number of times.
+double medianCpuMilliseconds(const QStringList& command, int runs)
+{
+    QList<double> times;
+    for (int i = 0; i < runs; ++i)
+        times << cpuMilliseconds({command});
+    return median(times);
+}
+
+QString writeFile(const QTemporaryDir& dir, const QString& name, const QStringList& lines)
+{
+    QFile file(dir.filePath(name));
+    if (file.open(QIODevice::WriteOnly))
+        file.write(lines.join(u'\n').toUtf8() + '\n');
+    return file.fileName();
+}
+
 // The worksheet solved by one call of `--solve -` and by a call for each
 // problem: the time per problem each way, and whether both print the same.
 bool printManyProblems(int count)
@@ -458,6 +523,54 @@ bool printManyProblems(int count)
     return together == separate;
 }
 
+// The command line's processor time against a general calculator's, in
+// the same run: a worksheet of random problems over every figure in one
+// call of --solve -, and one call of --solve; qalc on simple expressions
+// from a file, and one qalc call. qalc waits some 20 ms an expression for
+// its calculation thread, so its expressions go in files of 1,000, each to
+// a qalc of its own, all side by side: their processor times add up,
+// start-ups included.
+void printProcessorTimes(int batch)
+{
+    QTextStream out(stdout);
+    const auto row = [&out](const QString& name, double milliseconds, const QString& note = {}) {
+        out << name.leftJustified(44) << duration(milliseconds).rightJustified(12) << note << "\n";
+    };
+    QTemporaryDir dir;
+    const QString worksheet = writeFile(dir, QStringLiteral("worksheet"), randomProblems(batch, 1));
+    const double solving = cpuMilliseconds({{TESSARO_PROGRAM, "--solve", "-"}}, worksheet);
+    const double one =
+        medianCpuMilliseconds({TESSARO_PROGRAM, "--solve", "cone", "radius=3", "height=4", "slength=5"}, 21);
+    out << "\nProcessor time (user and system) of the command line, beside qalc in the same run\n";
+    row(QStringLiteral("--solve -, %1 problems: a problem").arg(batch), solving / batch,
+        QStringLiteral("   (%1 s in all; goal at most 20 us: %2)")
+            .arg(solving / 1000, 0, 'f', 2)
+            .arg(solving / batch <= 0.02 ? "met" : "MISSED"));
+    row(QStringLiteral("--solve, one call (median of 21)"), one,
+        QStringLiteral("   (goal at most 10 ms: %1)").arg(one <= 10 ? "met" : "MISSED"));
+
+    QList<QStringList> qalcs;
+    QRandomGenerator random(3);
+    for (int file = 0; file * 1000 < batch; ++file) {
+        QStringList expressions;
+        for (int i = 0; i < std::min(1000, batch - file * 1000); ++i)
+            expressions << QStringLiteral("%1*%2+%3/2")
+                               .arg(random.bounded(1, 1000))
+                               .arg(random.bounded(1, 100))
+                               .arg(random.bounded(1, 10));
+        qalcs << QStringList{"qalc", "-f", writeFile(dir, QStringLiteral("qalc%1").arg(file), expressions)};
+    }
+    const double calculating = cpuMilliseconds(qalcs);
+    if (calculating < 0) {
+        out << "qalc not measured: it could not be started (make bench installs it)\n";
+        return;
+    }
+    const double qalcOne = medianCpuMilliseconds({"qalc", "3*4+5/2"}, 5);
+    row(QStringLiteral("qalc -f, %1 expressions: an expression").arg(batch), calculating / batch,
+        QStringLiteral("   (%1 s in all, in %2 files)").arg(calculating / 1000, 0, 'f', 2).arg(qalcs.size()));
+    row(QStringLiteral("qalc, one call (median of 5)"), qalcOne);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -481,6 +594,10 @@ int main(int argc, char* argv[])
     if (!ok || problems < 1)
         problems = 1000;
     const bool same = printManyProblems(problems);
+    int batch = qEnvironmentVariableIntValue("TESSARO_BENCH_BATCH", &ok);
+    if (!ok || batch < 1)
+        batch = 100000;
+    printProcessorTimes(batch);
     return failures + (startup.failure.isEmpty() ? 0 : 1) + (same ? 0 : 1);
 }
 

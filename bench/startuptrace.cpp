@@ -13,7 +13,7 @@
 #include "app/frmmenu.h"
 #include "app/frmsplash.h"
 #include "figures/windowtable.h"
-#include "model/form.h"
+#include "model/calculator.h"
 #include "trace.h"
 
 namespace {
@@ -68,7 +68,7 @@ private:
     void openAll()
     {
         for (const CalculatorWindow& calculator : calculatorWindows) {
-            Form& form = calculator.show();
+            Calculator& form = calculator.show();
             m_calculators.insert(form.windowHandle());
         }
     }

@@ -4,6 +4,7 @@
 #   tools/install-deps.sh run                 # build and start the program
 #   tools/install-deps.sh run test            # and build and run every test
 #   tools/install-deps.sh run test a11y       # and the same path under the screen reader
+#   tools/install-deps.sh run bench           # and time it beside a general calculator
 #   tools/install-deps.sh run fuzz            # and fuzz the number text
 #   tools/install-deps.sh run package         # and build the Debian package
 #   tools/install-deps.sh run package package-check   # and check it
@@ -22,6 +23,9 @@ test="$test dbus at-spi2-core openbox xdotool python3-pyatspi"
 # make test-a11y: the same path under the screen reader itself, and pgrep,
 # by which Orca and the test tell a screen reader already running.
 a11y="orca procps"
+# make bench: a general calculator whose processor time the command line's
+# is set beside.
+bench="qalc"
 # The number text fuzzer: clang and its run-time libraries, which alone
 # have libFuzzer.
 fuzz="clang libclang-rt-dev"
@@ -36,11 +40,12 @@ for group in "$@"; do
     run) ;;
     test) packages="$packages $test" ;;
     a11y) packages="$packages $a11y" ;;
+    bench) packages="$packages $bench" ;;
     format) packages="$packages clang-format" ;;
     fuzz) packages="$packages $fuzz" ;;
     package) packages="$packages $package" ;;
     package-check) packages="$packages $package_check" ;;
-    *) echo "usage: $0 [run] [test] [a11y] [format] [fuzz] [package] [package-check]" >&2; exit 2 ;;
+    *) echo "usage: $0 [run] [test] [a11y] [bench] [format] [fuzz] [package] [package-check]" >&2; exit 2 ;;
   esac
 done
 
