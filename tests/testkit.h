@@ -17,7 +17,9 @@ namespace testkit {
 // The messages of the run-time errors, as their boxes show them ("title: text").
 inline const QString Overflow = QStringLiteral("Tessaro: Overflow: a result is too large to calculate.");
 inline const QString NegativeRoot = QStringLiteral("Tessaro: Invalid calculation: square root of a negative number.");
-inline const QString InvalidEntry = QStringLiteral("Invalid Entry: Error: A + B Cannot be greater than C");
+inline const QStringList InvalidEntry = {
+    QStringLiteral("Invalid Entry: Error: A must be shorter than the hypotenuse C"),
+    QStringLiteral("Invalid Entry: Error: B must be shorter than the hypotenuse C")};
 
 // The control of that name in the window; fails the test if there is none.
 template <class T = QWidget> T* control(const QWidget* form, const QString& name)

@@ -13,7 +13,7 @@ namespace {
 // The messages that end a working, as "title: text".
 const QString Overflow = QStringLiteral("Tessaro: Overflow: a result is too large to calculate.");
 const QString NegativeRoot = QStringLiteral("Tessaro: Invalid calculation: square root of a negative number.");
-const QString InvalidEntry = QStringLiteral("Invalid Entry: Error: A + B Cannot be greater than C");
+const QString LegAtLeastC = QStringLiteral("Invalid Entry: Error: %1 must be shorter than the hypotenuse C");
 
 // A figure worked from entries given as "Label=text", the other boxes
 // empty; each frame's lines expected as one text, " | " between lines and
@@ -120,8 +120,8 @@ void tst_Geometry::solve_data()
     row("theorem, C", geometry::pythagorean, 2, {"A=3", "B=4"}, {"·3·²·+·4·²=C·² | ·9+·16=C·² | ·25=C·² | ·5=C·"});
     row("theorem, A", geometry::pythagorean, 0, {"B=4", "C=5"}, {"A·²·+·4·²·=·5·² | A·²·+·16=·25 | A·²·=·9 | A·=·3"});
     row("theorem, B", geometry::pythagorean, 1, {"A=-3", "C=5"}, {"-3·²·+·B·²··=·5·² | ·9+·B²=·25 | B·²·=·16 | B·=·4"});
-    row("theorem, A, B equal to C", geometry::pythagorean, 0, {"B=5", "C=5"}, {""}, InvalidEntry);
-    row("theorem, B, A equal to C", geometry::pythagorean, 1, {"A=5", "C=5"}, {""}, InvalidEntry);
+    row("theorem, A, B equal to C", geometry::pythagorean, 0, {"B=5", "C=5"}, {""}, LegAtLeastC.arg("B"));
+    row("theorem, B, A longer than C", geometry::pythagorean, 1, {"A=6", "C=5"}, {""}, LegAtLeastC.arg("A"));
     row("theorem, A, negative root", geometry::pythagorean, 0, {"B=-10", "C=5"},
         {"A·²·+-10·²·=·5·² | A·²·+·100=·25 | A·²·=-75"}, NegativeRoot);
     row("theorem, B, negative root", geometry::pythagorean, 1, {"A=-13", "C=12"},
@@ -177,7 +177,7 @@ void tst_Geometry::asText()
 {
     QCOMPARE(geometry::rectangle.solve({"5", "3"}).text(),
              "Rectangle\nLength: 5\nWidth: 3\n\nArea=L*W\nA = 5 *  3\nA = 15\n\n"
-             "Perimeter=2L*2W\nP = 2* 5 + 2* 3\nP = 10+ 6\nP = 16\n");
+             "Perimeter=2L+2W\nP = 2* 5 + 2* 3\nP = 10+ 6\nP = 16\n");
     QCOMPARE(geometry::pythagorean.solve({"7", "4", "5"}, 0).text(),
              "Pythagorean Theorem\nA: solved for\nB: 4\nC: 5\n\nA ² + B ² = C ²\n"
              "A ² + 4 ² = 5 ²\nA ² + 16= 25\nA ² = 9\nA = 3\n");
@@ -198,7 +198,7 @@ void tst_Geometry::asJson()
     QCOMPARE(json(geometry::pythagorean.solve({"", "5", "5"}, 0)),
              R"({"caption":"Pythagorean Theorem","entries":[{"name":"A","solvedFor":true,"value":null},)"
              R"({"name":"B","solvedFor":false,"value":"5"},{"name":"C","solvedFor":false,"value":"5"}],)"
-             R"("error":{"message":"Error: A + B Cannot be greater than C","title":"Invalid Entry"},)"
+             R"("error":{"message":"Error: B must be shorter than the hypotenuse C","title":"Invalid Entry"},)"
              R"("figure":"pythagorean","frames":[{"caption":"A ² + B ² = C ²","lines":[]}]})");
 }
 

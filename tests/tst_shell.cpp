@@ -374,7 +374,7 @@ void tst_Shell::commandLine_data()
         "tessaro: Invalid calculation: square root of a negative number.\n");
     row("rejected by the window", {"--solve", "pythagorean", "solve=B", "a=5", "c=4"}, 1,
         "Pythagorean Theorem\nA: 5\nB: solved for\n",
-        "tessaro: Invalid Entry: Error: A + B Cannot be greater than C\n");
+        "tessaro: Invalid Entry: Error: A must be shorter than the hypotenuse C\n");
     row("JSON", {"--solve", "circle", "--json", "radius=2"}, 0,
         R"({"caption":"Circle","entries":[{"name":"Radius","solvedFor":false,"value":"2"}],"error":null,"figure":"circle",)"
         R"("frames":[{"caption":" Area=Pi*R²","lines":["pi* 2 ²","pi* 4"," 12.56"]},)"
@@ -384,7 +384,7 @@ void tst_Shell::commandLine_data()
     row("error in JSON", {"--solve", "pythagorean", "solve=a", "b=5", "c=5", "--json"}, 1,
         R"({"caption":"Pythagorean Theorem","entries":[{"name":"A","solvedFor":true,"value":null},)"
         R"({"name":"B","solvedFor":false,"value":"5"},{"name":"C","solvedFor":false,"value":"5"}],)"
-        R"("error":{"message":"Error: A + B Cannot be greater than C","title":"Invalid Entry"},)",
+        R"("error":{"message":"Error: B must be shorter than the hypotenuse C","title":"Invalid Entry"},)",
         "tessaro: Invalid Entry");
     row("JSON before --solve", {"--json", "--solve", "circle"}, 2, "",
         "tessaro: the first argument must be --solve, --list, --help or --version, not \"--json\"" + usage);

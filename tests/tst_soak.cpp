@@ -81,7 +81,7 @@ void tst_Soak::initTestCase()
 
 void tst_Soak::calculate()
 {
-    const QStringList known = {Overflow, NegativeRoot, InvalidEntry};
+    const QStringList known = QStringList{Overflow, NegativeRoot} + InvalidEntry;
     const int presses = setting("TESSARO_SOAK_PRESSES", 1500);
     for (const CalculatorWindow& window : calculatorWindows)
         window.show();

@@ -309,7 +309,7 @@ void tst_Windows::copyWorkedSolution()
     QTest::keyClick(&form, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(QGuiApplication::clipboard()->text(),
              "Rectangle\nLength: 5\nWidth: 3\n\nArea=L*W\nA = 5 *  3\nA = 15\n\n"
-             "Perimeter=2L*2W\nP = 2* 5 + 2* 3\nP = 10+ 6\nP = 16\n");
+             "Perimeter=2L+2W\nP = 2* 5 + 2* 3\nP = 10+ 6\nP = 16\n");
     QCOMPARE(QGuiApplication::clipboard()->image().size(), form.size() * form.devicePixelRatio());
     QCOMPARE(form.contextMenuPolicy(), Qt::ActionsContextMenu);
 

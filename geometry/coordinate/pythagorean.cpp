@@ -14,8 +14,9 @@ void work(Working& w)
     const double C = w.value(SideC);
     QStringList& lines = w.lines(0);
     // A known leg must be shorter than the hypotenuse.
-    const auto rejectKnownLeg = [&w] {
-        w.reject(QStringLiteral("Invalid Entry"), QStringLiteral("Error: A + B Cannot be greater than C"));
+    const auto rejectKnownLeg = [&w](QStringView leg) {
+        w.reject(QStringLiteral("Invalid Entry"),
+                 QStringLiteral("Error: %1 must be shorter than the hypotenuse C").arg(leg));
     };
 
     switch (w.option()) {
@@ -27,7 +28,7 @@ void work(Working& w)
         break;
     case SideA:
         if (B >= C)
-            return rejectKnownLeg();
+            return rejectKnownLeg(u"B");
         lines << "A ² +" + SpacedNumberText(B) + " ² =" + SpacedNumberText(C) + " ²";
         lines << "A ² +" + SpacedNumberText(std::pow(B, 2)) + "=" + SpacedNumberText(std::pow(C, 2));
         lines << "A ² =" + SpacedNumberText(std::pow(C, 2) - std::pow(B, 2));
@@ -35,7 +36,7 @@ void work(Working& w)
         break;
     case SideB:
         if (A >= C)
-            return rejectKnownLeg();
+            return rejectKnownLeg(u"A");
         lines << SpacedNumberText(A) + " ² + B ²  =" + SpacedNumberText(C) + " ²";
         lines << SpacedNumberText(std::pow(A, 2)) + "+ B²=" + SpacedNumberText(std::pow(C, 2));
         lines << "B ² =" + SpacedNumberText(std::pow(C, 2) - std::pow(A, 2));

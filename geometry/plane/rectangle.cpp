@@ -24,7 +24,7 @@ constinit const Figure geometry::rectangle{
     .name = "rectangle",
     .caption = u" Rectangle",
     .boxes = {u"Length", u"Width"},
-    .frames = {u"Area=L*W", u"Perimeter=2L*2W"},
+    .frames = {u"Area=L*W", u"Perimeter=2L+2W"},
     .example = {u"5", u"3"},
     .work = work,
 };

@@ -26,7 +26,7 @@ constinit const Figure geometry::triangle{
     .name = "triangle",
     .caption = u"Triangle",
     .boxes = {u"Height", u"Base", u"Side 1", u"Side 2", u"Side 3"},
-    .frames = {u"Area=B*H*0.5", u"Premeter=s1+s2+s3+s4"},
+    .frames = {u"Area=B*H*0.5", u"Perimeter=s1+s2+s3"},
     .example = {u"4", u"6", u"3", u"4", u"5"},
     .work = work,
 };

@@ -32,7 +32,7 @@ constinit const Figure geometry::cone{
     .name = "cone",
     .caption = u"Cone",
     .boxes = {u"SLength", u"Height", u"Radius"},
-    .frames = {u"Volume=1/3*pi*R²H", u"Surface Area=0.5pi(2pi*R)S+pi*R²"},
+    .frames = {u"Volume=1/3*pi*R²H", u"Surface Area=0.5(2pi*R)S+pi*R²"},
     .example = {u"5", u"4", u"3"},
     .work = work,
 };

@@ -14,7 +14,7 @@ void work(Working& w)
     volume << "pi *" + SpacedNumberText(R) + " ²*" + SpacedNumberText(H);
     volume << "pi*" + SpacedNumberText(R * R) + "*" + SpacedNumberText(H);
     volume << SpacedNumberText((Pi * (R * R)) * H);
-    // The lines work out the closed cylinder, 2 pi R H + 2 pi R².
+    // The closed cylinder: the side and both ends.
     surface << "2pi*" + SpacedNumberText(R) + "*" + SpacedNumberText(H) + "+2pi*" + SpacedNumberText(R) + " ²";
     surface << "2pi*" + SpacedNumberText(R) + "*" + SpacedNumberText(H) + "+2pi*" + SpacedNumberText(R * R);
     surface << SpacedNumberText((TwoPi * R) * H) + "+" + SpacedNumberText(TwoPi * (R * R));
@@ -28,7 +28,7 @@ constinit const Figure geometry::cylinder{
     .name = "cylinder",
     .caption = u"Cylinder",
     .boxes = {u"Height", u"Radius"},
-    .frames = {u"Volume=pi*R²*H", u"Surface Area=2pi*R*H+pi*R²"},
+    .frames = {u"Volume=pi*R²*H", u"Surface Area=2pi*R*H+2pi*R²"},
     .example = {u"3", u"2"},
     .work = work,
 };

@@ -13,7 +13,6 @@ void work(Working& w)
 
     volume << SpacedNumberText(L) + "*" + SpacedNumberText(W) + "*" + SpacedNumberText(H);
     volume << SpacedNumberText((L * W) * H);
-    // The third surface term is length times height, whatever the frame says.
     surface << "2(" + SpacedNumberText(L) + "*" + SpacedNumberText(W) + ")+2(" + SpacedNumberText(H) + "*"
             + SpacedNumberText(W) + ")+2(" + SpacedNumberText(L) + "*" + SpacedNumberText(H) + ")";
     surface << SpacedNumberText((2 * L) * W) + "+" + SpacedNumberText((2 * H) * W) + "+"
@@ -28,7 +27,7 @@ constinit const Figure geometry::rectangularSolid{
     .name = "rectangular-solid",
     .caption = u"Rectangular Solid",
     .boxes = {u"Length", u"Height", u"Width"},
-    .frames = {u"Volume=L*W*H", u"Surface Area=2(L*W)+2(H*W)+2(L*W)"},
+    .frames = {u"Volume=L*W*H", u"Surface Area=2(L*W)+2(H*W)+2(L*H)"},
     .example = {u"4", u"2", u"3"},
     .work = work,
 };
