@@ -48,16 +48,23 @@ QStringList wrapped(const QString& caption, const QFont& font, int width)
     return lines;
 }
 
-// Whether every pixel the glyphs of the line paint, as the index-th line of
-// the label's text, lies inside its text area; the blank rows under the
-// glyphs may fall outside.
+// How many of a descender's lowest pixel rows may fall below a label and
+// leave its line readable: the letters stand whole above it.
+constexpr int LostDescenderRows = 2;
+
+// Whether the letters of the line, as the index-th line of the label's
+// text, lie inside its text area: every pixel above the baseline, and the
+// descenders all but their lowest rows; the blank rows under the glyphs
+// may fall outside.
 bool inkInside(const QLabel* label, const QString& line, qsizetype index)
 {
     const QRect area = textArea(label);
     const QFontMetrics metrics = label->fontMetrics();
     const int baseline = area.top() + int(index) * metrics.height() + metrics.ascent();
     const QRect ink = metrics.tightBoundingRect(line).translated(0, baseline);
-    return ink.isEmpty() || (ink.top() >= area.top() && ink.bottom() <= area.bottom());
+    return ink.isEmpty()
+        || (ink.top() >= area.top() && std::min(ink.bottom(), baseline - 1) <= area.bottom()
+            && ink.bottom() <= area.bottom() + LostDescenderRows);
 }
 
 // The lines of a caption that the label's own word wrapping cannot show

@@ -37,8 +37,8 @@ private:
 };
 
 // A label that keeps its size wraps its caption and shows only the lines
-// whose glyphs paint all their ink inside it (blank rows under the last one
-// may fall outside). A caption that does not fit is cut: the visible lines
+// whose letters lie inside it (a descender may lose its lowest two rows at
+// its bottom edge, and blank rows under the last line may fall outside). A caption that does not fit is cut: the visible lines
 // carry as much of it as they can (breaking inside a word only where the
 // word alone is too wide) and the last one ends in "…", so that a cut
 // number never passes for a whole one. The whole caption is then the
