@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "geometry/spoken.h"
 #include "geometry/workedsolution.h"
 
 // How the text reaches a screen reader. The obvious ways fail with Qt 6.4's
@@ -131,7 +132,7 @@ void announceResults(QWidget* window, const WorkedSolution& solution)
     if (!solution.message) {
         for (const WorkedSolution::Frame& frame : solution.frames) {
             if (!frame.lines.isEmpty())
-                results << frame.caption + QStringLiteral(": ") + frame.lines.last().trimmed();
+                results << spokenCaption(frame.caption) + QStringLiteral(": ") + spokenText(frame.lines.last());
         }
     }
     announce(window, results.join(QStringLiteral("; ")));

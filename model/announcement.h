@@ -24,9 +24,10 @@ void announceAfterTyping(QWidget* window, const QString& text);
 // What the window tells now, empty when it tells nothing.
 QString announcement(const QWidget* window);
 
-// Announces the results of a worked solution: for each frame its caption
-// and its last line. After a message that ended the working (its message
-// box speaks for itself) it withdraws the announcement.
+// Announces the results of a worked solution in words: for each frame its
+// caption and its last line ("Volume, pi times R squared times H: 37.68").
+// After a message that ended the working (its message box speaks for
+// itself) it withdraws the announcement.
 void announceResults(QWidget* window, const WorkedSolution& solution);
 
 // Tells accessibility tools what the announcement is: a notification, in a

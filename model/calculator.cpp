@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
+#include "geometry/spoken.h"
 #include "model/announcement.h"
 #include "model/readingorder.h"
 
@@ -34,10 +35,13 @@ void Calculator::bind(const QList<QLineEdit*>& boxes, const QList<QRadioButton*>
         }
     }
 
+    // A screen reader hears a frame's caption and its lines in words.
     m_solution = m_figure.unworked();
     const QList<QGroupBox*> frames = framesLeftToRight(this);
-    for (qsizetype i = 0; i < frames.size(); ++i)
+    for (qsizetype i = 0; i < frames.size(); ++i) {
         frames[i]->setTitle(m_solution.frames[i].caption);
+        frames[i]->setAccessibleName(spokenCaption(m_solution.frames[i].caption));
+    }
 
     const QStringList captions = m_figure.optionCaptions();
     for (qsizetype i = 0; i < m_options.size(); ++i) {
@@ -85,8 +89,10 @@ void Calculator::showSolution(const WorkedSolution& solution)
     const QList<QGroupBox*> frames = framesLeftToRight(this);
     for (qsizetype i = 0; i < frames.size(); ++i) {
         const QList<StepLine*> lines = linesTopToBottom(frames[i]);
-        for (qsizetype j = 0; j < lines.size(); ++j)
+        for (qsizetype j = 0; j < lines.size(); ++j) {
             lines[j]->setCaption(solution.frames[i].lines.value(j));
+            lines[j]->setAccessibleName(spokenText(lines[j]->caption()));
+        }
     }
     announceResults(this, solution);
     if (solution.message)

@@ -152,22 +152,28 @@ void tst_Windows::boxesNamedByTheirLabels()
     }
 }
 
-// After "Calculate" a screen reader is told each frame's result: its last line.
+// After "Calculate" a screen reader is told each frame's result in words,
+// as the frame and its last line are named: "Volume, pi times R squared
+// times H: 37.68".
 void tst_Windows::resultsAnnounced()
 {
     QFETCH(QString, picture);
-    const CalculatorWindow& window = calculatorWindow(picture);
-    Calculator& form = open(window);
+    Calculator& form = open(calculatorWindow(picture));
     calculateExample(form);
-    QHash<QWidget*, QString> results;
-    for (const StepLine* line : form.stepLines()) {
-        if (!line->caption().isEmpty())
-            results[line->parentWidget()] = line->caption().trimmed();
+    QStringList results;
+    for (QGroupBox* frame : framesLeftToRight(&form)) {
+        QString last;
+        for (StepLine* line : linesTopToBottom(frame)) {
+            if (!line->caption().isEmpty())
+                last = QAccessible::queryAccessibleInterface(line)->text(QAccessible::Name);
+        }
+        results << QAccessible::queryAccessibleInterface(frame)->text(QAccessible::Name) + ": " + last;
     }
-    const QString told = announcement(&form);
-    QCOMPARE(results.size(), form.findChildren<QGroupBox*>().size());
-    for (const QString& result : std::as_const(results))
-        QVERIFY2(told.contains(result), qPrintable(told));
+    QCOMPARE(announcement(&form), results.join("; "));
+    if (picture == "Cylinder")
+        QCOMPARE(announcement(&form),
+                 "Volume, pi times R squared times H: 37.68; "
+                 "Surface Area, 2 pi times R times H plus 2 pi times R squared: 62.8");
 }
 
 // Closed, a window goes with everything typed; opened again, it is new.
