@@ -31,7 +31,9 @@ qsizetype Figure::boxSolvedFor(qsizetype option) const
 
 WorkedSolution Figure::unworked() const
 {
-    WorkedSolution solution{QString::fromLatin1(name), caption.trimmed().toString(), {}, {}, {}};
+    WorkedSolution solution;
+    solution.figure = QString::fromLatin1(name);
+    solution.caption = caption.trimmed().toString();
     for (QStringView frame : frames)
         solution.frames.append({frame.toString(), {}});
     return solution;
@@ -53,6 +55,7 @@ WorkedSolution Figure::solve(const QStringList& entries, qsizetype option) const
         work(working);
     } catch (const RuntimeError& error) {
         solution.message = WorkedSolution::Message{RuntimeErrorTitle, error.message()};
+        solution.failedFrame = working.currentFrame();
     }
     return solution;
 }
@@ -69,8 +72,9 @@ double Working::value(qsizetype box) const
     return ValueOfText(m_entries.value(box));
 }
 
-QStringList& Working::lines(qsizetype frame)
+QStringList& Working::frame(qsizetype frame)
 {
+    m_frame = frame;
     return m_solution.frames[frame].lines;
 }
 

@@ -66,16 +66,20 @@ public:
     double value(qsizetype box) const;
     // The option picked, by its place among the figure's options.
     qsizetype option() const { return m_option; }
-    // The lines of a frame worked so far; the next line is appended.
-    QStringList& lines(qsizetype frame);
+    // Begins working a frame: its lines, to which each line is appended as
+    // it is worked. A frame is worked whole before the next one begins.
+    QStringList& frame(qsizetype frame);
     // Ends the working with a message of the window's own, such as a
     // rejected entry.
     void reject(const QString& title, const QString& text);
+    // The frame being worked, -1 before the first.
+    qsizetype currentFrame() const { return m_frame; }
 
 private:
     const QStringList& m_entries;
     qsizetype m_option;
     WorkedSolution& m_solution;
+    qsizetype m_frame = -1;
 };
 
 // The title of the message that a run-time error of the arithmetic ends a

@@ -4,8 +4,8 @@
 // copies it and the command line prints it: the window's caption; the
 // entries it was worked from, one per box; each frame from left to right
 // with its caption and the lines worked, top to bottom; and the message
-// that ended the working, if one did. A line the working did not reach is
-// not there: the window shows it empty.
+// that ended the working, if one did, with the frame it ended in. A line
+// the working did not reach is not there: the window shows it empty.
 
 #include <QList>
 #include <QString>
@@ -42,6 +42,8 @@ struct WorkedSolution
     QList<Entered> entries;
     QList<Frame> frames;
     std::optional<Message> message;
+    // The frame whose working a run-time error ended, or -1.
+    qsizetype failedFrame = -1;
 
     // As plain text: the caption, "Label: entry" per line ("solved for" for
     // the box solved for), and for each frame a blank line, its caption and

@@ -102,8 +102,9 @@ void tst_Windows::calculate()
 namespace {
 
 // The controls the Tab key visits in each window, in the order its
-// definition gives them (of the Pythagorean window's options only the
-// selected one; the box it solves for cannot be typed into).
+// definition gives them: the boxes, then "Calculate" (then of the
+// Pythagorean window's options only the selected one; the box it solves
+// for cannot be typed into).
 const QHash<QString, QStringList> tabOrders{
     {"square", {"Lenth", "Wid", "calculate"}},
     {"Triangle", {"Hght", "Base", "side1", "side2", "side3", "Command1"}},
@@ -112,7 +113,7 @@ const QHash<QString, QStringList> tabOrders{
     {"circ", {"Radius", "Command1"}},
     {"RecSolid", {"Lnght", "hgt", "Wdth", "Command1"}},
     {"Cylinder", {"Hgt", "Radius", "Command1"}},
-    {"Cone", {"Slnght", "Hgt", "Command1", "Radius"}},
+    {"Cone", {"Slnght", "Hgt", "Radius", "Command1"}},
     {"Sphere", {"Radius", "Command1"}},
     {"Pyramid", {"SLnght", "Lnght", "Hght", "Command1"}},
     {"DistAndMidPoint", {"Ix1", "Iy1", "Ix2", "Iy2", "Command1"}},
@@ -131,13 +132,20 @@ QString focusName()
 void tst_Windows::tabOrder()
 {
     QFETCH(QString, picture);
-    open(calculatorWindow(picture));
+    const Calculator& form = open(calculatorWindow(picture));
     QStringList visited{focusName()};
     for (qsizetype i = 0; i < tabOrders[picture].size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         visited << focusName();
     }
     QCOMPARE(visited, tabOrders[picture] + QStringList{tabOrders[picture].first()});
+    // Every box comes before "Calculate", whichever box is solved for.
+    QList<QWidget*> before;
+    for (QWidget* control = form.entries().first().box; control != calculateButton(form);
+         control = control->nextInFocusChain())
+        before << control;
+    for (const Form::Entry& entry : form.entries())
+        QVERIFY2(before.contains(entry.box), qPrintable(entry.label));
 }
 
 // A screen reader names every box by the label beside it.

@@ -11,13 +11,14 @@ void work(Working& w)
     const double Y1 = w.value(1);
     const double X2 = w.value(2);
     const double Y2 = w.value(3);
-    QStringList& midpoint = w.lines(0);
-    QStringList& distance = w.lines(1);
 
+    QStringList& midpoint = w.frame(0);
     midpoint << "(" + SpacedNumberText(X1) + "+" + SpacedNumberText(X2) + ")/2 , (" + SpacedNumberText(Y1) + "+"
             + SpacedNumberText(Y2) + ")/2";
     midpoint << SpacedNumberText(X1 + X2) + "/2 , " + SpacedNumberText(Y1 + Y2) + "/2";
     midpoint << SpacedNumberText((X1 + X2) / 2) + " , " + SpacedNumberText((Y1 + Y2) / 2);
+
+    QStringList& distance = w.frame(1);
     // The first four distance lines stand under a square-root sign.
     distance << "(" + SpacedNumberText(X1) + "-" + SpacedNumberText(X2) + ") ² + " + "(" + SpacedNumberText(Y1) + "-"
             + SpacedNumberText(Y2) + ") ²";

@@ -12,7 +12,7 @@ void work(Working& w)
     const double A = w.value(SideA);
     const double B = w.value(SideB);
     const double C = w.value(SideC);
-    QStringList& lines = w.lines(0);
+    QStringList& lines = w.frame(0);
     // A known leg must be shorter than the hypotenuse.
     const auto rejectKnownLeg = [&w](QStringView leg) {
         w.reject(QStringLiteral("Invalid Entry"),

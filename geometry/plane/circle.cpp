@@ -7,12 +7,13 @@ namespace {
 void work(Working& w)
 {
     const double R = w.value(0);
-    QStringList& area = w.lines(0);
-    QStringList& circumference = w.lines(1);
 
+    QStringList& area = w.frame(0);
     area << "pi*" + SpacedNumberText(R) + " ²";
     area << "pi*" + SpacedNumberText(R * R);
     area << SpacedNumberText(Pi * (R * R));
+
+    QStringList& circumference = w.frame(1);
     circumference << "2*pi*" + SpacedNumberText(R);
     circumference << SpacedNumberText(TwoPi * R);
 }

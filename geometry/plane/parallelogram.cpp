@@ -8,11 +8,12 @@ void work(Working& w)
     const double S = w.value(0);
     const double H = w.value(1);
     const double B = w.value(2);
-    QStringList& area = w.lines(0);
-    QStringList& perimeter = w.lines(1);
 
+    QStringList& area = w.frame(0);
     area << SpacedNumberText(B) + " * " + SpacedNumberText(H);
     area << SpacedNumberText(B * H);
+
+    QStringList& perimeter = w.frame(1);
     perimeter << "2*" + SpacedNumberText(S) + " + 2*" + SpacedNumberText(B);
     perimeter << SpacedNumberText(2 * S) + " + " + SpacedNumberText(2 * B);
     perimeter << SpacedNumberText(2 * S + 2 * B);

@@ -7,11 +7,12 @@ void work(Working& w)
 {
     const double L = w.value(0);
     const double W = w.value(1);
-    QStringList& area = w.lines(0);
-    QStringList& perimeter = w.lines(1);
 
+    QStringList& area = w.frame(0);
     area << "A =" + SpacedNumberText(L) + " * " + SpacedNumberText(W);
     area << "A =" + SpacedNumberText(L * W);
+
+    QStringList& perimeter = w.frame(1);
     perimeter << "P = 2*" + SpacedNumberText(L) + " + 2*" + SpacedNumberText(W);
     perimeter << "P =" + SpacedNumberText(2 * L) + "+" + SpacedNumberText(2 * W);
     perimeter << "P =" + SpacedNumberText(2 * L + 2 * W);

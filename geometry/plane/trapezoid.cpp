@@ -12,12 +12,13 @@ void work(Working& w)
     const double S4 = w.value(4);
     const double B2 = w.value(5);
     const double B1 = w.value(6);
-    QStringList& area = w.lines(0);
-    QStringList& perimeter = w.lines(1);
 
+    QStringList& area = w.frame(0);
     area << "0.5*" + SpacedNumberText(H) + "(" + SpacedNumberText(B1) + "+" + SpacedNumberText(B2) + ")";
     area << "0.5*" + SpacedNumberText(H) + "*" + SpacedNumberText(B1 + B2);
     area << SpacedNumberText((0.5 * H) * (B1 + B2));
+
+    QStringList& perimeter = w.frame(1);
     perimeter << SpacedNumberText(S1) + "+" + SpacedNumberText(S2) + "+" + SpacedNumberText(S3) + "+"
             + SpacedNumberText(S4);
     perimeter << SpacedNumberText(S1 + S2 + S3 + S4);

@@ -10,11 +10,12 @@ void work(Working& w)
     const double S1 = w.value(2);
     const double S2 = w.value(3);
     const double S3 = w.value(4);
-    QStringList& area = w.lines(0);
-    QStringList& perimeter = w.lines(1);
 
+    QStringList& perimeter = w.frame(1);
     perimeter << SpacedNumberText(S1) + " + " + SpacedNumberText(S2) + " + " + SpacedNumberText(S3);
     perimeter << SpacedNumberText(S1 + S2 + S3);
+
+    QStringList& area = w.frame(0);
     area << SpacedNumberText(B) + " * " + SpacedNumberText(H) + " * 0.5 ";
     area << SpacedNumberText(B * H * 0.5);
 }

@@ -9,12 +9,13 @@ void work(Working& w)
     const double S = w.value(0);
     const double H = w.value(1);
     const double R = w.value(2);
-    QStringList& volume = w.lines(0);
-    QStringList& surface = w.lines(1);
 
+    QStringList& volume = w.frame(0);
     volume << "1/3pi*" + SpacedNumberText(R) + " ²*" + SpacedNumberText(H);
     volume << "1/3pi*" + SpacedNumberText(R * R) + "*" + SpacedNumberText(H);
     volume << SpacedNumberText(((Pi * (R * R)) * H) / 3);
+
+    QStringList& surface = w.frame(1);
     // The lateral surface is half the base's circumference times the slant
     // length; the circumference is worked out first, the half stays a factor
     // until the result.

@@ -8,12 +8,13 @@ void work(Working& w)
 {
     const double H = w.value(0);
     const double R = w.value(1);
-    QStringList& volume = w.lines(0);
-    QStringList& surface = w.lines(1);
 
+    QStringList& volume = w.frame(0);
     volume << "pi *" + SpacedNumberText(R) + " ²*" + SpacedNumberText(H);
     volume << "pi*" + SpacedNumberText(R * R) + "*" + SpacedNumberText(H);
     volume << SpacedNumberText((Pi * (R * R)) * H);
+
+    QStringList& surface = w.frame(1);
     // The closed cylinder: the side and both ends.
     surface << "2pi*" + SpacedNumberText(R) + "*" + SpacedNumberText(H) + "+2pi*" + SpacedNumberText(R) + " ²";
     surface << "2pi*" + SpacedNumberText(R) + "*" + SpacedNumberText(H) + "+2pi*" + SpacedNumberText(R * R);

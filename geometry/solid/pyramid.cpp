@@ -8,12 +8,13 @@ void work(Working& w)
     const double S = w.value(0);
     const double L = w.value(1);
     const double H = w.value(2);
-    QStringList& volume = w.lines(0);
-    QStringList& surface = w.lines(1);
 
+    QStringList& volume = w.frame(0);
     volume << "1/3*" + SpacedNumberText(L) + " ²*" + SpacedNumberText(H);
     volume << "1/3*" + SpacedNumberText(L * L) + "*" + SpacedNumberText(H);
     volume << SpacedNumberText(((L * L) * H) / 3);
+
+    QStringList& surface = w.frame(1);
     // Four side triangles and the square base.
     surface << "2*" + SpacedNumberText(L) + "*" + SpacedNumberText(S) + "+" + SpacedNumberText(L) + " ²";
     surface << "2*" + SpacedNumberText(L) + "*" + SpacedNumberText(S) + "+" + SpacedNumberText(L * L);

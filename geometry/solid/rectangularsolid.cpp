@@ -8,11 +8,12 @@ void work(Working& w)
     const double L = w.value(0);
     const double H = w.value(1);
     const double W = w.value(2);
-    QStringList& volume = w.lines(0);
-    QStringList& surface = w.lines(1);
 
+    QStringList& volume = w.frame(0);
     volume << SpacedNumberText(L) + "*" + SpacedNumberText(W) + "*" + SpacedNumberText(H);
     volume << SpacedNumberText((L * W) * H);
+
+    QStringList& surface = w.frame(1);
     surface << "2(" + SpacedNumberText(L) + "*" + SpacedNumberText(W) + ")+2(" + SpacedNumberText(H) + "*"
             + SpacedNumberText(W) + ")+2(" + SpacedNumberText(L) + "*" + SpacedNumberText(H) + ")";
     surface << SpacedNumberText((2 * L) * W) + "+" + SpacedNumberText((2 * H) * W) + "+"

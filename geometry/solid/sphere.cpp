@@ -9,12 +9,13 @@ namespace {
 void work(Working& w)
 {
     const double R = w.value(0);
-    QStringList& volume = w.lines(0);
-    QStringList& surface = w.lines(1);
 
+    QStringList& volume = w.frame(0);
     volume << "4/3pi*" + SpacedNumberText(R) + " ³";
     volume << "4/3pi*" + SpacedNumberText(std::pow(R, 3));
     volume << SpacedNumberText((FourPi * std::pow(R, 3)) / 3);
+
+    QStringList& surface = w.frame(1);
     surface << "4pi*" + SpacedNumberText(R) + " ²";
     surface << "4pi*" + SpacedNumberText(R * R);
     surface << SpacedNumberText(FourPi * (R * R));
