@@ -1,5 +1,7 @@
 #include "geometry/spoken.h"
 
+#include "geometry/workedsolution.h"
+
 #include <QList>
 #include <QStringList>
 
@@ -180,4 +182,40 @@ QString spokenCaption(QStringView caption)
         return spokenText(caption);
     const QString formula = spokenText(caption.mid(equals + 1));
     return formula.isEmpty() ? name : name + QStringLiteral(", ") + formula;
+}
+
+namespace {
+
+// "Radius was empty", "X1 and Y2 were empty", "Side 1, Side 2 and Side 3
+// were empty"; nothing where every box was filled in.
+QString emptyBoxes(const WorkedSolution& solution)
+{
+    QStringList empty;
+    for (const WorkedSolution::Entered& entered : solution.entries) {
+        if (!entered.solvedFor && entered.entry.trimmed().isEmpty())
+            empty << entered.label;
+    }
+    if (empty.isEmpty())
+        return {};
+    const QString last = empty.takeLast();
+    return empty.isEmpty()
+        ? last + QStringLiteral(" was empty")
+        : empty.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last + QStringLiteral(" were empty");
+}
+
+} // namespace
+
+QString spokenResults(const WorkedSolution& solution)
+{
+    QStringList parts;
+    if (const QString empty = emptyBoxes(solution); !empty.isEmpty())
+        parts << empty;
+    for (qsizetype i = 0; i < solution.frames.size(); ++i) {
+        const WorkedSolution::Frame& frame = solution.frames[i];
+        if (i == solution.failedFrame)
+            parts << spokenCaption(frame.caption) + QStringLiteral(": could not be worked out");
+        else if (!frame.lines.isEmpty())
+            parts << spokenCaption(frame.caption) + QStringLiteral(": ") + spokenText(frame.lines.last());
+    }
+    return parts.join(QStringLiteral("; "));
 }

@@ -11,6 +11,8 @@
 #include <QString>
 #include <QStringView>
 
+struct WorkedSolution;
+
 // What a screen reader says for a caption or a step line that a window shows: its formula in words.
 QString spokenText(QStringView shown);
 
@@ -18,3 +20,10 @@ QString spokenText(QStringView shown);
 // said as the name, a comma and the formula in words ("Volume, pi times R squared times H"); any other caption as
 // spokenText says it.
 QString spokenCaption(QStringView caption);
+
+// What a screen reader is told of a worked solution after "Calculate": the
+// boxes that were empty ("Radius was empty"), then for each frame its
+// caption and its result in words ("Volume, pi times R squared times H:
+// 37.68"), or, for the frame a run-time error ended, that it could not be
+// worked out; parts separated by "; ".
+QString spokenResults(const WorkedSolution& solution);

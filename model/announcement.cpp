@@ -5,8 +5,6 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "geometry/spoken.h"
-#include "geometry/workedsolution.h"
 
 // How the text reaches a screen reader. The obvious ways fail with Qt 6.4's
 // AT-SPI bridge: it sends every change of an accessible name or description
@@ -124,18 +122,6 @@ QString announcement(const QWidget* window)
 {
     const Announcement* told = announcementOf(window);
     return told ? told->text() : QString();
-}
-
-void announceResults(QWidget* window, const WorkedSolution& solution)
-{
-    QStringList results;
-    if (!solution.message) {
-        for (const WorkedSolution::Frame& frame : solution.frames) {
-            if (!frame.lines.isEmpty())
-                results << spokenCaption(frame.caption) + QStringLiteral(": ") + spokenText(frame.lines.last());
-        }
-    }
-    announce(window, results.join(QStringLiteral("; ")));
 }
 
 #include "announcement.moc"

@@ -11,7 +11,6 @@ class QAccessibleInterface;
 class QObject;
 class QString;
 class QWidget;
-struct WorkedSolution;
 
 // Tells the text once, at once; an empty text withdraws what was told. A
 // window that is not on the screen tells nothing.
@@ -24,11 +23,6 @@ void announceAfterTyping(QWidget* window, const QString& text);
 // What the window tells now, empty when it tells nothing.
 QString announcement(const QWidget* window);
 
-// Announces the results of a worked solution in words: for each frame its
-// caption and its last line ("Volume, pi times R squared times H: 37.68").
-// After a message that ended the working (its message box speaks for
-// itself) it withdraws the announcement.
-void announceResults(QWidget* window, const WorkedSolution& solution);
 
 // Tells accessibility tools what the announcement is: a notification, in a
 // status bar of its own.

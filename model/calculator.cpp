@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMimeData>
 
 #include "geometry/spoken.h"
@@ -17,9 +18,10 @@ Calculator::Calculator(const Figure& figure, QWidget* parent)
     setWindowTitle(figure.caption.toString());
 }
 
-void Calculator::bind(const QList<QLineEdit*>& boxes, const QList<QRadioButton*>& options)
+void Calculator::bind(const QList<QLineEdit*>& boxes, QPushButton* calculate, const QList<QRadioButton*>& options)
 {
     m_boxes = boxes;
+    m_calculate = calculate;
     m_options = options;
     // A box is named by the label that points to it, or by its own
     // accessible name where none does (the options stand beside it).
@@ -58,16 +60,43 @@ void Calculator::bind(const QList<QLineEdit*>& boxes, const QList<QRadioButton*>
     stackInReadingOrder(this);
     // Once an entry changes, the results told are no longer current.
     for (QLineEdit* box : std::as_const(m_boxes))
-        connect(box, &QLineEdit::textChanged, this, [this] { announce(this, QString()); });
-    for (QRadioButton* option : std::as_const(m_options))
-        connect(option, &QRadioButton::toggled, this, [this] { announce(this, QString()); });
+        connect(box, &QLineEdit::textChanged, this, [this] { tell(QString()); });
 }
 
-// The option's box is the one solved for: it takes no entry.
+// The option's box is the one solved for: it takes no entry. A screen
+// reader hears which box that is now, and which to fill in.
 void Calculator::solveFor(qsizetype option)
 {
-    for (qsizetype box = 0; box < m_boxes.size(); ++box)
-        m_boxes[box]->setEnabled(box != m_figure.boxSolvedFor(option));
+    const qsizetype solved = m_figure.boxSolvedFor(option);
+    QStringList given;
+    for (qsizetype box = 0; box < m_boxes.size(); ++box) {
+        m_boxes[box]->setEnabled(box != solved);
+        if (box != solved)
+            given << m_figure.boxLabels()[box];
+    }
+    tell(QString());
+    if (isVisible())
+        announce(this, QStringLiteral("Solving for %1 from %2").arg(m_figure.boxLabels()[solved],
+                                                                    given.join(QStringLiteral(" and "))));
+}
+
+// Tells the results, or withdraws them with an empty text; "Calculate"
+// holds them for a screen reader's Where Am I meanwhile.
+void Calculator::tell(const QString& results)
+{
+    announce(this, results);
+    if (m_calculate)
+        m_calculate->setAccessibleDescription(results);
+}
+
+void Calculator::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && m_calculate) {
+        if (!event->isAutoRepeat())
+            m_calculate->click();
+        return;
+    }
+    Form::keyPressEvent(event);
 }
 
 void Calculator::calculate()
@@ -94,7 +123,7 @@ void Calculator::showSolution(const WorkedSolution& solution)
             lines[j]->setAccessibleName(spokenText(lines[j]->caption()));
         }
     }
-    announceResults(this, solution);
+    tell(spokenResults(solution));
     if (solution.message)
         showMessage(solution.message->text, QMessageBox::Warning, solution.message->title);
 }
@@ -116,6 +145,7 @@ void Calculator::addCopyWorkedSolution()
         copied->setText(m_solution.text());
         copied->setImageData(grab().toImage());
         QGuiApplication::clipboard()->setMimeData(copied);
+        announce(this, QStringLiteral("Worked solution copied"));
     });
     addAction(copy);
     setContextMenuPolicy(Qt::ActionsContextMenu);

@@ -6,7 +6,8 @@
 // of a frame in the frame's step lines from the top; a step line beyond the
 // lines worked stays empty. "Calculate" works the figure from the boxes
 // and shows the worked solution; a message that ended the working is shown
-// in a message box.
+// in a message box. A screen reader is told the results in words, and
+// hears them again from "Calculate" until an entry changes.
 
 #include "geometry/figure.h"
 #include "model/form.h"
@@ -29,22 +30,27 @@ public:
 
 protected:
     // Ties the figure to the window's controls, once they are built: its
-    // boxes in the figure's order, and its options, each of which makes its
-    // box the one solved for (that box takes no entry). The figure's
-    // default option is picked.
-    void bind(const QList<QLineEdit*>& boxes, const QList<QRadioButton*>& options = {});
+    // boxes in the figure's order, its "Calculate" button, and its options,
+    // each of which makes its box the one solved for (that box takes no
+    // entry). The figure's default option is picked.
+    void bind(const QList<QLineEdit*>& boxes, QPushButton* calculate, const QList<QRadioButton*>& options = {});
 
     // Works the figure from the boxes and the option picked, and shows the
     // worked solution.
     void calculate();
 
+    // Enter presses "Calculate", from a box, an option or the button.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void showSolution(const WorkedSolution& solution);
     void solveFor(qsizetype option);
+    void tell(const QString& results);
     void addCopyWorkedSolution();
 
     const Figure& m_figure;
     QList<QLineEdit*> m_boxes;
+    QPushButton* m_calculate = nullptr;
     QList<QRadioButton*> m_options;
     WorkedSolution m_solution;
 };

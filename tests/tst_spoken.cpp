@@ -3,6 +3,7 @@
 
 #include <QTest>
 
+#include "geometry/catalogue.h"
 #include "geometry/spoken.h"
 
 class tst_Spoken : public QObject
@@ -14,6 +15,8 @@ private slots:
     void spokenCaption();
     void spokenText_data();
     void spokenText();
+    void spokenResults_data();
+    void spokenResults();
 };
 
 void tst_Spoken::spokenCaption_data()
@@ -150,6 +153,46 @@ void tst_Spoken::spokenText()
     QFETCH(QString, shown);
     QFETCH(QString, said);
     QCOMPARE(::spokenText(shown), said);
+}
+
+Q_DECLARE_METATYPE(const Figure*)
+
+void tst_Spoken::spokenResults_data()
+{
+    QTest::addColumn<const Figure*>("figure");
+    QTest::addColumn<int>("option");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("every result") << &geometry::cylinder << -1 << QStringList{"3", "2"}
+                                  << "Volume, pi times R squared times H: 37.68; "
+                                     "Surface Area, 2 pi times R times H plus 2 pi times R squared: 62.8";
+    QTest::newRow("a box empty") << &geometry::cone << -1 << QStringList{"5", "4"}
+                                 << "Radius was empty; Volume, one third times pi times R squared H: 0; "
+                                    "Surface Area, 0.5 open bracket 2 pi times R close bracket S plus pi times R "
+                                    "squared: 0";
+    QTest::newRow("a frame ended by overflow, the other worked")
+        << &geometry::triangle << -1 << QStringList{"-1e200", "1e200", "1", "2", " 3 "}
+        << "Area, B times H times 0.5: could not be worked "
+           "out; Perimeter, s1 plus s2 plus s3: 6";
+    QTest::newRow("rejected, three boxes empty, one solved for")
+        << &geometry::pythagorean << 0 << QStringList{"7"} << "B and C were empty";
+    QTest::newRow("three of four boxes empty") << &geometry::distance << -1 << QStringList{"", "", "4"}
+                                               << "X1, Y1 and Y2 were empty; Midpoint, open bracket x1 plus x2 "
+                                                  "close bracket divided by 2, open bracket y1 plus y2 close "
+                                                  "bracket divided by 2: 2, 0; Distance, the square root of open "
+                                                  "bracket X1 minus X2 close bracket squared plus open bracket Y1 "
+                                                  "minus Y2 close bracket squared: 4";
+}
+
+// After "Calculate": the boxes left empty, then each frame's result in
+// words, or that it could not be worked out.
+void tst_Spoken::spokenResults()
+{
+    QFETCH(const Figure*, figure);
+    QFETCH(int, option);
+    QFETCH(QStringList, entries);
+    QFETCH(QString, said);
+    QCOMPARE(::spokenResults(figure->solve(entries, option)), said);
 }
 
 QTEST_GUILESS_MAIN(tst_Spoken)

@@ -6,7 +6,7 @@ FrmGrid::FrmGrid(QWidget* parent)
     : Calculator(geometry::distance, parent)
 {
     ui.setupUi(this);
-    bind({ui.Ix1, ui.Iy1, ui.Ix2, ui.Iy2});
+    bind({ui.Ix1, ui.Iy1, ui.Ix2, ui.Iy2}, ui.Command1);
     onClick(ui.Command1, &FrmGrid::Command1_Click);
 }
 

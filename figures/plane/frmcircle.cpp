@@ -6,7 +6,7 @@ FrmCircle::FrmCircle(QWidget* parent)
     : Calculator(geometry::circle, parent)
 {
     ui.setupUi(this);
-    bind({ui.Radius});
+    bind({ui.Radius}, ui.Command1);
     onClick(ui.Command1, &FrmCircle::Command1_Click);
 }
 

@@ -6,7 +6,7 @@ FrmParallelogram::FrmParallelogram(QWidget* parent)
     : Calculator(geometry::parallelogram, parent)
 {
     ui.setupUi(this);
-    bind({ui.Slenght, ui.Hgt, ui.bse});
+    bind({ui.Slenght, ui.Hgt, ui.bse}, ui.Command1);
     onClick(ui.Command1, &FrmParallelogram::Command1_Click);
 }
 

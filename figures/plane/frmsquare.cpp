@@ -6,7 +6,7 @@ frmsquare::frmsquare(QWidget* parent)
     : Calculator(geometry::rectangle, parent)
 {
     ui.setupUi(this);
-    bind({ui.Lenth, ui.Wid});
+    bind({ui.Lenth, ui.Wid}, ui.calculate);
     onClick(ui.calculate, &frmsquare::calculate_Click);
 }
 

@@ -6,7 +6,7 @@ FrmTrapezoid::FrmTrapezoid(QWidget* parent)
     : Calculator(geometry::trapezoid, parent)
 {
     ui.setupUi(this);
-    bind({ui.Hgt, ui.Side1, ui.Side2, ui.Side3, ui.Side4, ui.Base2, ui.Base1});
+    bind({ui.Hgt, ui.Side1, ui.Side2, ui.Side3, ui.Side4, ui.Base2, ui.Base1}, ui.Command1);
     onClick(ui.Command1, &FrmTrapezoid::Command1_Click);
 }
 

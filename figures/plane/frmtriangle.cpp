@@ -6,7 +6,7 @@ FrmTriangle::FrmTriangle(QWidget* parent)
     : Calculator(geometry::triangle, parent)
 {
     ui.setupUi(this);
-    bind({ui.Hght, ui.Base, ui.side1, ui.side2, ui.side3});
+    bind({ui.Hght, ui.Base, ui.side1, ui.side2, ui.side3}, ui.Command1);
     onClick(ui.Command1, &FrmTriangle::Command1_Click);
 }
 

@@ -6,7 +6,7 @@ FrmCylinder::FrmCylinder(QWidget* parent)
     : Calculator(geometry::cylinder, parent)
 {
     ui.setupUi(this);
-    bind({ui.Hgt, ui.Radius});
+    bind({ui.Hgt, ui.Radius}, ui.Command1);
     onClick(ui.Command1, &FrmCylinder::Command1_Click);
 }
 

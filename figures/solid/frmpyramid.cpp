@@ -6,7 +6,7 @@ FrmPyramid::FrmPyramid(QWidget* parent)
     : Calculator(geometry::pyramid, parent)
 {
     ui.setupUi(this);
-    bind({ui.SLnght, ui.Lnght, ui.Hght});
+    bind({ui.SLnght, ui.Lnght, ui.Hght}, ui.Command1);
     onClick(ui.Command1, &FrmPyramid::Command1_Click);
 }
 

@@ -6,7 +6,7 @@ FrmRecSolid::FrmRecSolid(QWidget* parent)
     : Calculator(geometry::rectangularSolid, parent)
 {
     ui.setupUi(this);
-    bind({ui.Lnght, ui.hgt, ui.Wdth});
+    bind({ui.Lnght, ui.hgt, ui.Wdth}, ui.Command1);
     onClick(ui.Command1, &FrmRecSolid::Command1_Click);
 }
 

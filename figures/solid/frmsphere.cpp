@@ -6,7 +6,7 @@ FrmSphere::FrmSphere(QWidget* parent)
     : Calculator(geometry::sphere, parent)
 {
     ui.setupUi(this);
-    bind({ui.Radius});
+    bind({ui.Radius}, ui.Command1);
     onClick(ui.Command1, &FrmSphere::Command1_Click);
 }
 
