@@ -18,11 +18,14 @@ run="g++ make cmake qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fo
 # (which Qt's development files bring anyway) for the font table test.
 test="desktop-file-utils appstream python3"
 # The screen-reader test: a session bus, the accessibility bus, a window
-# manager, a key sender and the AT-SPI client.
-test="$test dbus at-spi2-core openbox xdotool python3-pyatspi"
+# manager, a key sender, the AT-SPI client, and xprop, by which the desktop
+# knows that the window manager answers.
+test="$test dbus at-spi2-core openbox xdotool python3-pyatspi x11-utils"
 # make test-a11y: the same path under the screen reader itself, and pgrep,
-# by which Orca and the test tell a screen reader already running.
-a11y="orca procps"
+# by which Orca and the test tell a screen reader already running; with a
+# synthesizer, as a desktop has one, which the test's own speech settings
+# must keep silent.
+a11y="orca procps speech-dispatcher-espeak-ng"
 # make bench: a general calculator whose processor time the command line's
 # is set beside.
 bench="qalc"
