@@ -2,6 +2,7 @@
 
 #include <QAccessibleWidget>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
@@ -45,6 +46,121 @@ private:
     QLabel* label() const { return static_cast<QLabel*>(widget()); }
 };
 
+// A text box told as Qt tells it, but for its text attributes. Qt gives the
+// attributes at an offset as a run from the offset to itself, holding no
+// character; Orca splits each line it speaks at those runs and so drops the
+// last character ("1" for 12, "2." for 2.5). A box has no attributes: one run
+// holds its whole text.
+class AccessibleBox : public QAccessibleWidget, public QAccessibleTextInterface, public QAccessibleEditableTextInterface
+{
+public:
+    explicit AccessibleBox(QLineEdit* box)
+        : QAccessibleWidget(box, QAccessible::EditableText)
+    {
+        addControllingSignal(QStringLiteral("textChanged(const QString&)"));
+        addControllingSignal(QStringLiteral("returnPressed()"));
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        if (type == QAccessible::EditableTextInterface)
+            return static_cast<QAccessibleEditableTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = box()->isReadOnly();
+        state.editable = !state.readOnly;
+        state.selectableText = true;
+        return state;
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Value ? box()->text() : QAccessibleWidget::text(kind);
+    }
+
+    void setText(QAccessible::Text kind, const QString& text) override
+    {
+        if (kind == QAccessible::Value)
+            box()->setText(text);
+        else
+            QAccessibleWidget::setText(kind, text);
+    }
+
+    QString attributes(int, int* startOffset, int* endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+
+    QString text(int startOffset, int endOffset) const override
+    {
+        return startOffset > endOffset ? QString() : box()->text().mid(startOffset, endOffset - startOffset);
+    }
+
+    int characterCount() const override { return int(box()->text().size()); }
+    int cursorPosition() const override { return box()->cursorPosition(); }
+    void setCursorPosition(int position) override { box()->setCursorPosition(position); }
+    int selectionCount() const override { return box()->hasSelectedText() ? 1 : 0; }
+    void addSelection(int startOffset, int endOffset) override { setSelection(0, startOffset, endOffset); }
+    void scrollToSubstring(int, int endOffset) override { box()->setCursorPosition(endOffset); }
+
+    void selection(int index, int* startOffset, int* endOffset) const override
+    {
+        *startOffset = *endOffset = 0;
+        if (index == 0 && box()->hasSelectedText()) {
+            *startOffset = box()->selectionStart();
+            *endOffset = box()->selectionEnd();
+        }
+    }
+
+    void removeSelection(int index) override
+    {
+        if (index == 0)
+            box()->deselect();
+    }
+
+    void setSelection(int index, int startOffset, int endOffset) override
+    {
+        if (index == 0)
+            box()->setSelection(startOffset, endOffset - startOffset);
+    }
+
+    // Where the character is on the screen, measured from the text's start,
+    // as Qt measures it.
+    QRect characterRect(int offset) const override
+    {
+        const QString character = text(offset, offset + 1);
+        if (character.isEmpty())
+            return {};
+        const QFontMetrics metrics(box()->font());
+        const QPoint at(metrics.horizontalAdvance(box()->text().left(offset)), box()->textMargins().top());
+        return {box()->mapToGlobal(at), QSize(metrics.horizontalAdvance(character), metrics.height())};
+    }
+
+    int offsetAtPoint(const QPoint& point) const override
+    {
+        return box()->cursorPositionAt(box()->mapFromGlobal(point));
+    }
+
+    void deleteText(int startOffset, int endOffset) override { replaceText(startOffset, endOffset, QString()); }
+    void insertText(int offset, const QString& text) override { replaceText(offset, offset, text); }
+
+    void replaceText(int startOffset, int endOffset, const QString& text) override
+    {
+        box()->setText(box()->text().replace(startOffset, endOffset - startOffset, text));
+    }
+
+private:
+    QLineEdit* box() const { return static_cast<QLineEdit*>(widget()); }
+};
+
 class SelectAfterFocusTold : public QObject
 {
 public:
@@ -86,6 +202,8 @@ QAccessibleInterface* accessibleWindowPart(const QString& className, QObject* ob
     auto* widget = static_cast<QWidget*>(object);
     if (qobject_cast<Form*>(widget) && widget->isWindow())
         return new QAccessibleWidget(widget, QAccessible::Window);
+    if (className == QLatin1String("QLineEdit"))
+        return new AccessibleBox(static_cast<QLineEdit*>(widget));
     auto* label = qobject_cast<QLabel*>(widget);
     if (label && (className == QLatin1String("StepLine") || label->property("calculatedFrom").isValid()))
         return new AccessibleLabel(label);

@@ -141,6 +141,14 @@ def calculate():  # also the tree's order: frames left to right, lines top to bo
         assert frame.name not in [o.name for o in lines], f"a line of {frame.name!r} named as the frame"
 
 
+def read_whole():  # Shift+Tab back onto a box: each of its characters in a run of its text attributes, the runs
+    box = moved("shift+Tab", focus())  # by which a screen reader splits a line it reads
+    text = box.queryText()
+    runs = [tuple(text.getAttributeRun(i, False)[1:]) for i in range(text.characterCount)]
+    moved("Tab", box)
+    assert runs and all(start <= i < end for i, (start, end) in enumerate(runs)), f"{text.getText(0, -1)!r}: {runs}"
+
+
 def nothing_stale():
     old, f = told[-1], moved("shift+Tab", focus())
     press("9")  # into the last box, its text selected
@@ -198,7 +206,8 @@ def main():
         ("the splash says what its picture says; a key opens the menu", splash),
         ("a converter tells its result once", converter), ("Tab and the arrows visit the pictures", pictures),
         ("Space opens the picture's window", open_window), ("Calculate tells each result once; tree order", calculate),
-        ("a changed entry leaves nothing stale", nothing_stale), ("the options: group, state, arrows", options)]
+        ("a box taken back is read whole", read_whole), ("a changed entry leaves nothing stale", nothing_stale),
+        ("the options: group, state, arrows", options)]
     rows += [("Orca speaks each announcement once", orca_spoke)] * under_orca
     failed = 0
     for name, row in rows:
