@@ -243,6 +243,8 @@ void ImageBox::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Right:
     case Qt::Key_Up:
     case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
         if (ImageBox* next = neighbour(event->key()))
             next->setFocus(Qt::OtherFocusReason);
         return;
@@ -251,10 +253,38 @@ void ImageBox::keyPressEvent(QKeyEvent* event)
     }
 }
 
-// The picture an arrow key moves to. Beside: the nearest in the same row
-// (the pictures whose height overlaps this one's). Above or below: in the
-// nearest row, the one nearest across.
+// The pictures that the keys move between, in the order of the Tab key.
+QList<ImageBox*> ImageBox::picturesInTabOrder() const
+{
+    QList<ImageBox*> pictures;
+    const QWidget* start = window();
+    for (QWidget* control = start->nextInFocusChain(); control != start; control = control->nextInFocusChain()) {
+        auto* picture = qobject_cast<ImageBox*>(control);
+        if (picture && (picture->focusPolicy() & Qt::TabFocus) && picture->isVisible())
+            pictures << picture;
+    }
+    return pictures;
+}
+
+// The picture a key moves to. Home and End: the first and the last in the
+// order of the Tab key. Beside: the nearest in the same row (the pictures
+// whose height overlaps this one's), or at a row's end the next picture in
+// the Tab key's order (at its start the one before). Above or below: in
+// the nearest row, the one nearest across.
 ImageBox* ImageBox::neighbour(int key) const
+{
+    const QList<ImageBox*> order = picturesInTabOrder();
+    if (key == Qt::Key_Home || key == Qt::Key_End)
+        return order.isEmpty() ? nullptr : key == Qt::Key_Home ? order.first() : order.last();
+    if (ImageBox* beside = nearest(key))
+        return beside;
+    const qsizetype here = order.indexOf(this);
+    const qsizetype step = key == Qt::Key_Right ? 1 : key == Qt::Key_Left ? -1 : 0;
+    return step != 0 && here >= 0 ? order.value(here + step) : nullptr;
+}
+
+// The nearest picture in the direction of an arrow key.
+ImageBox* ImageBox::nearest(int key) const
 {
     const QRect here = geometry();
     const auto gap = [key, here](const QRect& there) {

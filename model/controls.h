@@ -53,8 +53,9 @@ bool paintWholeLines(QLabel* label);
 // twice-as-large companion (pictureForScreen). One that answers clicks is a
 // button for the keyboard too, once it takes the focus from the Tab key
 // (never from the mouse): Space or Enter clicks it, the arrow keys move to
-// the nearest such picture beside, above or below it, and it shows the
-// focus by the style's focus border.
+// the nearest such picture beside, above or below it (beside, at a row's
+// end, on to the next row), Home and End to the first and the last, and
+// it shows the focus by the style's focus border.
 class ImageBox : public QLabel
 {
     Q_OBJECT
@@ -79,7 +80,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QList<ImageBox*> picturesInTabOrder() const;
     ImageBox* neighbour(int key) const;
+    ImageBox* nearest(int key) const;
 
     QString m_picture;
     bool m_pressed = false;

@@ -43,6 +43,7 @@ private slots:
     void leavingTheSplash();
     void picturesOpenTheirWindows();
     void closingTheMenuLeavesTheWindows();
+    void picturesByKeys();
     void openListDropsBelow();
     void converters_data();
     void converters();
@@ -204,6 +205,24 @@ void tst_Shell::closingTheMenuLeavesTheWindows()
     QTRY_VERIFY(!formInstance<frmMenu>());
     QVERIFY(calculatorWindow(u"Cone").instance()->isVisible());
     QVERIFY(lastWindowClosed.isEmpty());
+}
+
+// Home and End reach the first and the last picture; an arrow at a row's
+// end goes on to the next row, at its start back to the row before.
+void tst_Shell::picturesByKeys()
+{
+    frmMenu& menu = this->menu();
+    control(&menu, "trape")->setFocus(Qt::TabFocusReason);
+    for (const auto& [key, picture] : {std::pair{Qt::Key_End, "Therom"},
+                                       {Qt::Key_Home, "square"},
+                                       {Qt::Key_Left, "square"},
+                                       {Qt::Key_Down, "Cone"},
+                                       {Qt::Key_Left, "circ"},
+                                       {Qt::Key_Right, "Cone"},
+                                       {Qt::Key_Right, "Pyramid"}}) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        QCOMPARE(QApplication::focusWidget()->objectName(), picture);
+    }
 }
 
 // An open unit list drops below its box and shows every unit whole.
