@@ -6,6 +6,7 @@
 #include <QSignalBlocker>
 
 #include "convert/lengthconversion.h"
+#include "geometry/spoken.h"
 #include "model/announcement.h"
 #include "model/controls.h"
 
@@ -14,10 +15,12 @@ ConverterRow::ConverterRow(const LengthConverter& converter, const Controls& con
     , m_converter(converter)
     , m_controls(controls)
     , m_window(window)
+    , m_resultDescription(controls.result->accessibleDescription())
+    , m_mathDescription(controls.math->accessibleDescription())
 {
     for (QComboBox* list : {m_controls.from, m_controls.to})
-        connect(list, &QComboBox::currentIndexChanged, this, [this] { update(Tell::AtOnce); });
-    connect(m_controls.value, &QLineEdit::textChanged, this, [this] { update(Tell::AfterTyping); });
+        connect(list, &QComboBox::currentIndexChanged, this, [this, list] { update(list); });
+    connect(m_controls.value, &QLineEdit::textChanged, this, [this] { update(nullptr); });
 }
 
 void ConverterRow::prepare()
@@ -36,10 +39,12 @@ void ConverterRow::prepare()
     m_controls.to->setCurrentIndex(0);
 }
 
-// Writes the result, then the arithmetic, and tells a screen reader the
-// value with its unit, or the result alone where there is no arithmetic (an
-// overflow); nothing when there is nothing to show.
-void ConverterRow::update(Tell tell)
+// Writes the result, then the arithmetic; nothing when there is nothing to
+// show. A screen reader is told the result with its unit (the result alone
+// where there is no arithmetic, an overflow): after a pick, at once and
+// after the unit picked ("Feet: 144 Inches"); after typing, once it pauses.
+// The result is named by what it says, the arithmetic in words.
+void ConverterRow::update(const QComboBox* picked)
 {
     const std::optional<LengthConversion> conversion = convertLength(
         m_converter, m_controls.value->text(), m_controls.from->currentIndex(), m_controls.to->currentIndex());
@@ -47,10 +52,14 @@ void ConverterRow::update(Tell tell)
         return;
     setWholeCaption(m_controls.result, conversion->result);
     setWholeCaption(m_controls.math, conversion->math);
-    const QString spoken =
+    const QString result =
         conversion->math.isEmpty() ? conversion->result : conversion->result + u' ' + m_controls.to->currentText();
-    if (tell == Tell::AtOnce)
-        announce(m_window, spoken);
+    m_controls.result->setAccessibleName(result);
+    m_controls.result->setAccessibleDescription(m_resultDescription);
+    m_controls.math->setAccessibleName(spokenText(conversion->math));
+    m_controls.math->setAccessibleDescription(m_mathDescription);
+    if (picked)
+        announce(m_window, picked->currentText() + QStringLiteral(": ") + result);
     else
-        announceAfterTyping(m_window, spoken);
+        announceAfterTyping(m_window, result);
 }

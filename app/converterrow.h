@@ -7,6 +7,7 @@
 // paused after a change of the value.
 
 #include <QObject>
+#include <QString>
 
 struct LengthConverter;
 class QComboBox;
@@ -34,10 +35,14 @@ public:
     void prepare();
 
 private:
-    enum class Tell { AtOnce, AfterTyping };
-    void update(Tell tell);
+    // Recomputes after a pick in a list, or a change of the value (null).
+    void update(const QComboBox* picked);
 
     const LengthConverter& m_converter;
     Controls m_controls;
     QWidget* m_window;
+    // Which converter the result and the arithmetic belong to, as a screen
+    // reader describes them; their names are what they say, whole.
+    QString m_resultDescription;
+    QString m_mathDescription;
 };

@@ -1,6 +1,7 @@
 #include "model/accessibility.h"
 
 #include <QAccessibleWidget>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
@@ -26,7 +27,9 @@ public:
         case QAccessible::Name:
             return name.isEmpty() ? label()->text() : name;
         case QAccessible::Description:
-            return name.isEmpty() ? label()->accessibleDescription() : label()->text();
+            if (!label()->accessibleDescription().isEmpty() || name.isEmpty())
+                return label()->accessibleDescription();
+            return label()->text();
         default:
             return QAccessibleWidget::text(kind);
         }
@@ -161,6 +164,53 @@ private:
     QLineEdit* box() const { return static_cast<QLineEdit*>(widget()); }
 };
 
+// A drop-down list told by its own name and then its item ("US unit to
+// convert from combo box Inches"). Qt names a list by its item alone, and
+// Orca asks for the item as the list's text or as the selected one of its
+// children, neither of which Qt's list gives: here the item is the text.
+class AccessibleList : public QAccessibleWidget, public QAccessibleTextInterface
+{
+public:
+    explicit AccessibleList(QComboBox* list)
+        : QAccessibleWidget(list, QAccessible::ComboBox)
+    {
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
+                                                  : QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Value ? item() : QAccessibleWidget::text(kind);
+    }
+    QString text(int startOffset, int endOffset) const override
+    {
+        return startOffset > endOffset ? QString() : item().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(item().size()); }
+    QString attributes(int, int* startOffset, int* endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override { }
+    int selectionCount() const override { return 0; }
+    void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
+    void addSelection(int, int) override { }
+    void removeSelection(int) override { }
+    void setSelection(int, int, int) override { }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override { }
+
+private:
+    QString item() const { return static_cast<QComboBox*>(widget())->currentText(); }
+};
+
 class SelectAfterFocusTold : public QObject
 {
 public:
@@ -204,6 +254,8 @@ QAccessibleInterface* accessibleWindowPart(const QString& className, QObject* ob
         return new QAccessibleWidget(widget, QAccessible::Window);
     if (className == QLatin1String("QLineEdit"))
         return new AccessibleBox(static_cast<QLineEdit*>(widget));
+    if (className == QLatin1String("QComboBox") && !widget->accessibleName().isEmpty())
+        return new AccessibleList(static_cast<QComboBox*>(widget));
     auto* label = qobject_cast<QLabel*>(widget);
     if (label && (className == QLatin1String("StepLine") || label->property("calculatedFrom").isValid()))
         return new AccessibleLabel(label);

@@ -94,16 +94,18 @@ def splash():
     wait("focus in the menu's first box", lambda: focus().getRoleName() == "text")
 
 
-def converter():
+def converter():  # the result named by its value with its unit; a list by its label, a new unit told with it
     box = focus()
     press("BackSpace", "1", "2")
     text = announced()
-    labels = {o.name: o for o in below(window(), "label") for r in o.getRelationSet()
+    labels = {o.description: o for o in below(window(), "label") for r in o.getRelationSet()
               if r.getRelationType() == pyatspi.RELATION_CONTROLLED_BY and r.getTarget(0) == box}
     assert set(labels) == {"US result", "US working"}, f"labels controlled by the box: {set(labels)}"
-    assert text.startswith(labels["US result"].description + " "), text
-    press("Tab", "Down")
-    assert announced() != text, "a new unit tells the same"
+    assert text == labels["US result"].name == "12 Inches", (text, labels["US result"].name)
+    units = moved("Tab", box)
+    assert (units.name, units.queryText().getText(0, -1)) == ("US unit to convert from", "Inches"), units.name
+    press("Down")
+    assert announced() == "Feet: 144 Inches"
 
 
 def pictures():
@@ -125,18 +127,20 @@ def open_window():
     wait("focus in a text box", lambda: focus().getRoleName() == "text")
 
 
-def calculate():  # also the tree's order: frames left to right, lines top to bottom, no empty line named
+def calculate():  # a box left empty, Enter; also the tree's order: frames left to right, lines top to bottom
     f, digit = focus(), 2
     while f.getRoleName() == "text":
         press(str(digit))
         f, digit = moved("Tab", f), digit + 1
-    press("space")
+    last = moved("shift+Tab", f)  # back onto the last box, its text selected: emptied, and Enter
+    press("BackSpace", "Return")
     text, frames = announced(), list(below(window(), "panel"))
+    assert text.startswith(f"{last.name} was empty; "), text
     assert sorted(frames, key=lambda f: rect(f)[0]) == frames, "frames not left to right"
     for frame in frames:
         lines = list(below(frame, "label"))
         named = [o for o in lines if o.name]
-        assert f"{frame.name}: {named[-1].name.strip()}" in text, f"{frame.name!r} missing in {text!r}"
+        assert f"{frame.name}: {named[-1].name}" in text, f"{frame.name!r} missing in {text!r}"
         assert [rect(o)[1] for o in named] == sorted(rect(o)[1] for o in named), f"lines of {frame.name!r}"
         assert frame.name not in [o.name for o in lines], f"a line of {frame.name!r} named as the frame"
 
@@ -149,13 +153,33 @@ def read_whole():  # Shift+Tab back onto a box: each of its characters in a run 
     assert runs and all(start <= i < end for i, (start, end) in enumerate(runs)), f"{text.getText(0, -1)!r}: {runs}"
 
 
-def nothing_stale():
-    old, f = told[-1], moved("shift+Tab", focus())
-    press("9")  # into the last box, its text selected
-    f, notice = moved("Tab", f), next(below(window(), "notification"))
-    assert old not in f.name + f.description and notice.name == "", (f.name, f.description, notice.name)
-    press("space")
+def nothing_stale():  # Calculate holds the results told until an entry changes; then nothing tells them
+    old, box = told[-1], focus()
+    calculate = next(o for o in below(window(), "push button") if o.name == "Calculate")
+    assert calculate.description == old, calculate.description
+    press("9")  # into the box left empty
+    f, notice = moved("shift+Tab", box), next(below(window(), "notification"))
+    assert old not in f.name + f.description + calculate.description and notice.name == "", (f.name, notice.name)
+    moved("Tab", f)
+    press("Return")
     assert announced() != old, "the old results told again"
+
+
+def copy():
+    press("ctrl+shift+c")
+    assert announced() == "Worked solution copied"
+
+
+def overflow():  # the result worked told, the frame an overflow ended named, the message box alerted; OK goes back
+    calculator = window().name
+    press("period", "5")  # the radius, in the last box
+    moved("shift+Tab", focus())
+    press("1", "e", "3", "0", "8", "Return")
+    text = announced()
+    assert "times 10 to the power of 307; " in text and text.endswith(": could not be worked out"), text
+    wait("the message box", lambda: window().name == "Tessaro")
+    press("Return")
+    wait("the calculator again", lambda: window().name == calculator and focus().getRoleName() == "text")
 
 
 def options():
@@ -181,7 +205,8 @@ def options():
 
 
 def orca_spoke():
-    phrases = {"Click or press any key to start.", "Solve for panel.", "selected radio button"}
+    phrases = {"Click or press any key to start.", "Solve for panel.", "selected radio button",
+               "US unit to convert from combo box.", "Inches."}
     wait("Orca's speech", lambda: phrases | {t + "." for t in told} <= set(orca.spoken()))
     said, once = collections.Counter(orca.spoken()), collections.Counter(t + "." for t in told)
     assert all(said[text] == times for text, times in once.items()), f"spoken {said}, told {once}"
@@ -204,9 +229,11 @@ def main():
     rows = [("joins the bus with no screen reader on", lambda: wait("splash", window))]
     rows += [("Orca started later finds the splash", start_orca)] * under_orca + [
         ("the splash says what its picture says; a key opens the menu", splash),
-        ("a converter tells its result once", converter), ("Tab and the arrows visit the pictures", pictures),
-        ("Space opens the picture's window", open_window), ("Calculate tells each result once; tree order", calculate),
+        ("a converter tells its result and a new unit", converter), ("Tab and the arrows visit the pictures", pictures),
+        ("Space opens the picture's window", open_window),
+        ("Enter calculates, telling each result once and the box left empty; tree order", calculate),
         ("a box taken back is read whole", read_whole), ("a changed entry leaves nothing stale", nothing_stale),
+        ("the copy says so", copy), ("an overflow tells what was worked and what was not", overflow),
         ("the options: group, state, arrows", options)]
     rows += [("Orca speaks each announcement once", orca_spoke)] * under_orca
     failed = 0

@@ -54,7 +54,10 @@ void tst_Captions::noGlyphCut()
                                     : ink(tall.copy(shown.rect())) != ink(tall));
         }
         cut += !whole.isEmpty() && qobject_cast<StepLine*>(label);
-        QCOMPARE(std::pair(label->toolTip(), label->accessibleDescription()), std::pair(whole.trimmed(), whole));
+        // A converter's labels tell their whole text by their names, and their converter by their descriptions.
+        QCOMPARE(label->toolTip(), whole.trimmed());
+        if (!label->property("calculatedFrom").isValid())
+            QCOMPARE(label->accessibleDescription(), whole);
     }
     QCOMPARE(cut > 0, window >= 0);
 }

@@ -280,18 +280,26 @@ void tst_Shell::converters()
     type(box, value);
     QCOMPARE(resultLabel->text(), result.replace(u'.', QLocale::system().decimalPoint()));
     QCOMPARE(control<QLabel>(&menu, mathLabel)->text(), math);
-    // A screen reader is told which box the result is worked from.
-    const auto related = QAccessible::queryAccessibleInterface(resultLabel)->relations(QAccessible::Controller);
+    // A screen reader is told which box the result is worked from, and the
+    // result by its value with its unit.
+    QAccessibleInterface* told = QAccessible::queryAccessibleInterface(resultLabel);
+    const auto related = told->relations(QAccessible::Controller);
     QVERIFY(related.size() == 1 && related.first().first->object() == box);
+    const QString spoken = resultLabel->text() + (math.isEmpty() ? "" : u' ' + toList->currentText());
+    QCOMPARE(told->text(QAccessible::Name), spoken);
+    QCOMPARE(told->text(QAccessible::Description), prefix.isEmpty() ? "US result" : "Metric result");
+    // Each list is named by what it is, and then tells its unit.
+    QAccessibleInterface* units = QAccessible::queryAccessibleInterface(fromList);
+    QCOMPARE(units->text(QAccessible::Name), fromList->accessibleName());
+    QCOMPARE(units->textInterface()->text(0, 99), fromList->currentText());
     // Either list picked to the other's unit shows the value itself.
     for (QComboBox* list : {fromList, toList}) {
         announce(&menu, QString());
         list->setCurrentIndex(list == fromList ? to : from);
         QVERIFY(from == to || result == "Overflow" || control<QLabel>(&menu, mathLabel)->text().endsWith("*1"));
         list->setCurrentIndex(list == fromList ? from : to);
-        // A new unit tells a screen reader the result at once, with its unit.
-        QVERIFY(from == to
-                || announcement(&menu) == resultLabel->text() + (math.isEmpty() ? "" : u' ' + toList->currentText()));
+        // A new unit tells a screen reader the unit and the result at once.
+        QVERIFY(from == to || announcement(&menu) == list->currentText() + ": " + spoken);
     }
 }
 
