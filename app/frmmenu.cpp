@@ -12,9 +12,11 @@ frmMenu::frmMenu(QWidget* parent)
     , ui(std::make_unique<Ui::frmMenu>())
 {
     ui->setupUi(this);
-    // Each picture opens its figure's window, and is named after the figure.
+    // Each picture is its figure's, opens its figure's window and is named
+    // after the figure.
     for (const CalculatorWindow& window : calculatorWindows) {
         auto* picture = findChild<ImageBox*>(QLatin1String(window.picture));
+        picture->setPicture(window.figure.picture.toString());
         picture->setAccessibleName(window.figure.caption.trimmed().toString());
         onClick(picture, [&window] { window.show(); });
     }

@@ -24,6 +24,10 @@ struct Figure
     const char* name;
     // The window's caption, e.g. "Cone".
     QStringView caption;
+    // The compiled-in bitmap that draws it, e.g. ":/cone.bmp"; a
+    // high-density screen or a printed page takes its twice-as-large
+    // companion (":/cone@2x.bmp").
+    QStringView picture;
     // The labels of its boxes, in the order a pupil fills them in.
     std::initializer_list<QStringView> boxes;
     // The captions of its frames, left to right: each states the formula
@@ -38,6 +42,8 @@ struct Figure
     std::initializer_list<QStringView> options = {};
     // The option picked when none is chosen.
     qsizetype defaultOption = -1;
+    // Whether its working takes pi as 3.14.
+    bool usesPi = false;
 
     // The worked solution for the entries, one for each box (boxes beyond
     // them are empty), with the option given (-1: the default option). A

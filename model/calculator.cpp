@@ -16,6 +16,7 @@ Calculator::Calculator(const Figure& figure, QWidget* parent)
     , m_figure(figure)
 {
     setWindowTitle(figure.caption.toString());
+    setProperty("picture", figure.picture.toString());
 }
 
 void Calculator::bind(const QList<QLineEdit*>& boxes, QPushButton* calculate, const QList<QRadioButton*>& options)

@@ -34,6 +34,7 @@ void work(Working& w)
 constinit const Figure geometry::distance{
     .name = "distance",
     .caption = u"Distance and Midpoint",
+    .picture = u":/distmid.bmp",
     .boxes = {u"X1", u"Y1", u"X2", u"Y2"},
     .frames = {u"Midpoint=(x1+x2)/2 , (y1+y2)/2", u"Distance= Square root of (X1-X2) ²+(Y1-Y2) ²"},
     .example = {u"1", u"2", u"4", u"6"},

@@ -52,6 +52,7 @@ void work(Working& w)
 constinit const Figure geometry::pythagorean{
     .name = "pythagorean",
     .caption = u"Pythagorean Theorem",
+    .picture = u":/theorem.bmp",
     .boxes = {u"A", u"B", u"C"},
     .frames = {u"A ² + B ² = C ²"},
     .example = {u"3", u"4"},

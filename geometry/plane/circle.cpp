@@ -24,8 +24,10 @@ void work(Working& w)
 constinit const Figure geometry::circle{
     .name = "circle",
     .caption = u"Circle",
+    .picture = u":/circle.bmp",
     .boxes = {u"Radius"},
     .frames = {u" Area=Pi*R²", u"Perimeter=2Pi*R"},
     .example = {u"5"},
     .work = work,
+    .usesPi = true,
 };

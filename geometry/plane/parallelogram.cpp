@@ -26,6 +26,7 @@ void work(Working& w)
 constinit const Figure geometry::parallelogram{
     .name = "parallelogram",
     .caption = u"Parallelogram",
+    .picture = u":/parallelogram.bmp",
     .boxes = {u"SLength", u"Height", u"Base"},
     .frames = {u"Area=B*H", u"Perimeter=2S+2B"},
     .example = {u"5", u"2", u"3"},

@@ -24,6 +24,7 @@ void work(Working& w)
 constinit const Figure geometry::rectangle{
     .name = "rectangle",
     .caption = u" Rectangle",
+    .picture = u":/square.bmp",
     .boxes = {u"Length", u"Width"},
     .frames = {u"Area=L*W", u"Perimeter=2L+2W"},
     .example = {u"5", u"3"},

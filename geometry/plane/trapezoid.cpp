@@ -30,6 +30,7 @@ void work(Working& w)
 constinit const Figure geometry::trapezoid{
     .name = "trapezoid",
     .caption = u"Trapezoid",
+    .picture = u":/trapezoid.bmp",
     .boxes = {u"Height", u"Side 1", u"Side 2", u"Side 3", u"Side 4", u"Base 2", u"Base 1"},
     .frames = {u"Area=0.5*H*(B1+B2)", u"Perimeter=s1+s2+s3+s4"},
     .example = {u"4", u"3", u"4", u"5", u"6", u"5", u"3"},

@@ -26,6 +26,7 @@ void work(Working& w)
 constinit const Figure geometry::triangle{
     .name = "triangle",
     .caption = u"Triangle",
+    .picture = u":/triangle.bmp",
     .boxes = {u"Height", u"Base", u"Side 1", u"Side 2", u"Side 3"},
     .frames = {u"Area=B*H*0.5", u"Perimeter=s1+s2+s3"},
     .example = {u"4", u"6", u"3", u"4", u"5"},

@@ -32,8 +32,10 @@ void work(Working& w)
 constinit const Figure geometry::cone{
     .name = "cone",
     .caption = u"Cone",
+    .picture = u":/cone.bmp",
     .boxes = {u"SLength", u"Height", u"Radius"},
     .frames = {u"Volume=1/3*pi*R²H", u"Surface Area=0.5(2pi*R)S+pi*R²"},
     .example = {u"5", u"4", u"3"},
     .work = work,
+    .usesPi = true,
 };

@@ -28,8 +28,10 @@ void work(Working& w)
 constinit const Figure geometry::cylinder{
     .name = "cylinder",
     .caption = u"Cylinder",
+    .picture = u":/cylinder.bmp",
     .boxes = {u"Height", u"Radius"},
     .frames = {u"Volume=pi*R²*H", u"Surface Area=2pi*R*H+2pi*R²"},
     .example = {u"3", u"2"},
     .work = work,
+    .usesPi = true,
 };

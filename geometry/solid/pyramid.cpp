@@ -29,6 +29,7 @@ void work(Working& w)
 constinit const Figure geometry::pyramid{
     .name = "pyramid",
     .caption = u"Square Pyramid",
+    .picture = u":/pyramid.bmp",
     .boxes = {u"SLength", u"Length", u"Height"},
     .frames = {u"Volume=1/3L²*H", u"Surface Area = 2L*S+L²"},
     .example = {u"5", u"4", u"3"},

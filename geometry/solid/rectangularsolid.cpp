@@ -27,6 +27,7 @@ void work(Working& w)
 constinit const Figure geometry::rectangularSolid{
     .name = "rectangular-solid",
     .caption = u"Rectangular Solid",
+    .picture = u":/recsolid.bmp",
     .boxes = {u"Length", u"Height", u"Width"},
     .frames = {u"Volume=L*W*H", u"Surface Area=2(L*W)+2(H*W)+2(L*H)"},
     .example = {u"4", u"2", u"3"},

@@ -27,8 +27,10 @@ void work(Working& w)
 constinit const Figure geometry::sphere{
     .name = "sphere",
     .caption = u"Sphere",
+    .picture = u":/sphere.bmp",
     .boxes = {u"Radius"},
     .frames = {u"Volume=4/3pi*R³", u"Surface Area=4pi*R²"},
     .example = {u"2"},
     .work = work,
+    .usesPi = true,
 };
