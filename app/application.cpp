@@ -15,9 +15,13 @@
 #include "model/controls.h"
 #include "model/style.h"
 
-static void initResources()
+void loadResources()
 {
-    Q_INIT_RESOURCE(tessaro);
+    static const bool loaded = [] {
+        Q_INIT_RESOURCE(tessaro);
+        return true;
+    }();
+    Q_UNUSED(loaded)
 }
 
 static QString fontFamily(const QString& file)
@@ -67,7 +71,7 @@ void joinAccessibilityBus()
 
 void setupApplication()
 {
-    initResources();
+    loadResources();
     QAccessible::installFactory(accessibleImageBox);
     QAccessible::installFactory(accessibleWindowPart);
     QAccessible::installFactory(accessibleAnnouncement);

@@ -2,6 +2,9 @@
 
 class QWidget;
 
+// Makes the bitmaps and fonts compiled into the program readable, once.
+void loadResources();
+
 // Lets the windows join the desktop's accessibility bus whether or not a
 // screen reader is on yet. Called before the QApplication is made.
 void joinAccessibilityBus();

@@ -1,5 +1,7 @@
 #include "app/commandline/commandline.h"
 
+#include <QGuiApplication>
+#include <QHashFunctions>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
@@ -7,10 +9,15 @@
 #include <algorithm>
 #include <cstring>
 #include <iostream>
+#include <memory>
+#include <optional>
 #include <string>
 
+#include "app/application.h"
 #include "app/commandline/problem.h"
+#include "app/runtimedir.h"
 #include "geometry/catalogue.h"
+#include "print/pdffile.h"
 
 namespace {
 
@@ -65,6 +72,13 @@ Examples:
   done | tessaro --solve -
 )usage";
 
+// Only Qt's failures reach the shell's user, and as the program's own.
+void onlyFailures(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        QTextStream(stderr) << "tessaro: " << message << '\n';
+}
+
 // The worked solution as text, or as one JSON object on a line.
 QString output(const WorkedSolution& solution, bool json, qsizetype line)
 {
@@ -83,11 +97,31 @@ QString shown(const WorkedSolution::Message& message)
     return (message.title == RuntimeErrorTitle ? QString() : message.title + QStringLiteral(": ")) + message.text;
 }
 
-// Prints the worked solution, and the window's message on standard error
-// (with the line's number for --solve -); 1 where the window gave one.
-int print(const WorkedSolution& solution, bool json, qsizetype line, QTextStream& out, QTextStream& err)
+// Where the worked solutions go: standard output, as text or as JSON
+// lines, or the pages of a PDF file.
+struct Destination
 {
-    out << output(solution, json, line);
+    bool json = false;
+    // The PDF file's sheet, and the problems gathered for its pages.
+    std::optional<Sheet> sheet;
+    QList<PrintedProblem> pages;
+    bool given = false;
+};
+
+// Gives the worked solution to its destination, and the window's message
+// to standard error (with the line's number for --solve -); 1 where the
+// window gave one.
+int deliver(const Problem& problem, const WorkedSolution& solution, Destination& to, qsizetype line, QTextStream& out,
+            QTextStream& err)
+{
+    if (to.sheet) {
+        to.pages << PrintedProblem{problem.figure, solution};
+    } else {
+        if (to.given && !to.json)
+            out << '\n';
+        out << output(solution, to.json, line);
+    }
+    to.given = true;
     if (!solution.message)
         return 0;
     const QString where = line > 0 ? QStringLiteral("line %1: ").arg(line) : QString();
@@ -95,16 +129,16 @@ int print(const WorkedSolution& solution, bool json, qsizetype line, QTextStream
     return 1;
 }
 
-int solveOne(const QStringList& words, bool json, QTextStream& out, QTextStream& err)
+int solveOne(const QStringList& words, Destination& to, QTextStream& out, QTextStream& err)
 {
-    return print(solve(readProblem(words)), json, 0, out, err);
+    const Problem problem = readProblem(words);
+    return deliver(problem, solve(problem), to, 0, out, err);
 }
 
-// --solve -: a problem a line, each printed as --solve prints it alone.
-int solveLines(bool json, QTextStream& out, QTextStream& err)
+// --solve -: a problem a line, each given as --solve gives it alone.
+int solveLines(Destination& to, QTextStream& out, QTextStream& err)
 {
     int worst = 0;
-    bool printed = false;
     std::string read;
     for (qsizetype number = 1; std::getline(std::cin, read) && out.status() == QTextStream::Ok; ++number) {
         QString line = QString::fromLocal8Bit(read).section(u'#', 0, 0);
@@ -112,11 +146,8 @@ int solveLines(bool json, QTextStream& out, QTextStream& err)
         if (words.isEmpty())
             continue;
         try {
-            const WorkedSolution solution = solve(readProblem(words));
-            if (printed && !json)
-                out << '\n';
-            worst = std::max(worst, print(solution, json, number, out, err));
-            printed = true;
+            const Problem problem = readProblem(words);
+            worst = std::max(worst, deliver(problem, solve(problem), to, number, out, err));
         } catch (const UsageError& error) {
             err << "tessaro: line " << number << ": " << error.message << '\n';
             worst = 2;
@@ -127,19 +158,78 @@ int solveLines(bool json, QTextStream& out, QTextStream& err)
     return worst;
 }
 
+// The option's value where it is given ("--pdf FILE"), taken out of the
+// arguments; an option without a value is a wrong command line.
+std::optional<QString> takeValue(QStringList& arguments, const QString& option)
+{
+    const qsizetype at = arguments.lastIndexOf(option);
+    if (at < 0)
+        return std::nullopt;
+    if (at + 1 == arguments.size())
+        throw UsageError{QStringLiteral("%1 needs a file name").arg(option)};
+    const QString value = arguments.takeAt(at + 1);
+    arguments.removeAt(at);
+    return value;
+}
+
+// Painting pages needs Qt's GUI: an application on the offscreen platform,
+// told nothing of the arguments, with the print fonts and pictures
+// compiled in, and hashing that does not change from run to run, so that
+// the same pages give the same file.
+std::unique_ptr<QGuiApplication> startForPages()
+{
+    static char name[] = "tessaro";
+    static char platform[] = "-platform";
+    static char offscreen[] = "offscreen";
+    static char* arguments[] = {name, platform, offscreen, nullptr};
+    static int count = 3;
+    QHashSeed::setDeterministicGlobalSeed();
+    useFitRuntimeDir();
+    qInstallMessageHandler(onlyFailures);
+    auto application = std::make_unique<QGuiApplication>(count, arguments);
+    loadResources();
+    return application;
+}
+
 int solveCommand(QStringList arguments, QTextStream& out, QTextStream& err)
 {
-    const bool json = arguments.removeAll(QStringLiteral("--json")) > 0;
+    Destination to;
+    to.json = arguments.removeAll(QStringLiteral("--json")) > 0;
+    const bool questions = arguments.removeAll(QStringLiteral("--questions")) > 0;
+    const std::optional<QString> pdf = takeValue(arguments, QStringLiteral("--pdf"));
     for (const QString& argument : std::as_const(arguments)) {
         if (argument.startsWith(QLatin1String("--")))
             throw UsageError{QStringLiteral("unknown option %1").arg(quoted(argument))};
     }
-    if (arguments.value(0) != QLatin1String("-"))
-        return solveOne(arguments, json, out, err);
-    if (arguments.size() > 1)
+    if (questions && !pdf)
+        throw UsageError{QStringLiteral("--questions sets a question sheet in the file that --pdf FILE names"), false};
+    if (pdf && to.json)
+        throw UsageError{QStringLiteral("--json prints on standard output, --pdf writes a file: give one of them")};
+    std::optional<PdfFile> file;
+    if (pdf) {
+        to.sheet = questions ? Sheet::Questions : Sheet::AnswerKey;
+        file.emplace(*pdf);
+        if (!file->error().isEmpty())
+            throw UsageError{QStringLiteral("%1 cannot be written: %2").arg(quoted(*pdf), file->error()), false};
+    }
+
+    int status = 0;
+    if (arguments.value(0) != QLatin1String("-")) {
+        status = solveOne(arguments, to, out, err);
+    } else if (arguments.size() > 1) {
         throw UsageError{
             QStringLiteral("%1: with --solve -, the problems come from standard input").arg(quoted(arguments[1]))};
-    return solveLines(json, out, err);
+    } else {
+        status = solveLines(to, out, err);
+    }
+    if (file) {
+        const auto application = startForPages();
+        if (!file->write(to.pages, *to.sheet)) {
+            err << "tessaro: " << quoted(*pdf) << " could not be written: " << file->error() << '\n';
+            status = std::max(status, 1);
+        }
+    }
+    return status;
 }
 
 // --list: each figure with the names of its boxes.
@@ -176,9 +266,12 @@ int run(QStringList arguments, QTextStream& out, QTextStream& err)
     return 0;
 }
 
-int wrongCommandLine(const QString& message)
+int wrongCommandLine(const QString& message, bool showUsage = true)
 {
-    QTextStream(stderr) << "tessaro: " << message << "\ntessaro: usage: " << synopsis << '\n';
+    QTextStream err(stderr);
+    err << "tessaro: " << message << '\n';
+    if (showUsage)
+        err << "tessaro: usage: " << synopsis << '\n';
     return 2;
 }
 
@@ -202,7 +295,7 @@ int runCommandLine(int argc, char* argv[])
     try {
         status = run(arguments, out, err);
     } catch (const UsageError& error) {
-        return wrongCommandLine(error.message);
+        return wrongCommandLine(error.message, error.showUsage);
     }
     out.flush();
     if (out.status() != QTextStream::Ok) {

@@ -18,6 +18,9 @@ struct Figure;
 struct UsageError
 {
     QString message;
+    // Whether the usage follows the message: not where the command line is
+    // right but cannot be carried out, such as a file that cannot be written.
+    bool showUsage = true;
 };
 
 struct Problem
