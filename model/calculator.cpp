@@ -6,10 +6,13 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPrintDialog>
+#include <QPrinter>
 
 #include "geometry/spoken.h"
 #include "model/announcement.h"
 #include "model/readingorder.h"
+#include "print/pages.h"
 
 Calculator::Calculator(const Figure& figure, QWidget* parent)
     : Form(parent)
@@ -57,7 +60,7 @@ void Calculator::bind(const QList<QLineEdit*>& boxes, QPushButton* calculate, co
     if (m_figure.defaultOption >= 0)
         m_options[m_figure.defaultOption]->setChecked(true);
 
-    addCopyWorkedSolution();
+    addCopyAndPrint();
     stackInReadingOrder(this);
     // Once an entry changes, the results told are no longer current.
     for (QLineEdit* box : std::as_const(m_boxes))
@@ -77,8 +80,9 @@ void Calculator::solveFor(qsizetype option)
     }
     tell(QString());
     if (isVisible())
-        announce(this, QStringLiteral("Solving for %1 from %2").arg(m_figure.boxLabels()[solved],
-                                                                    given.join(QStringLiteral(" and "))));
+        announce(this,
+                 QStringLiteral("Solving for %1 from %2")
+                     .arg(m_figure.boxLabels()[solved], given.join(QStringLiteral(" and "))));
 }
 
 // Tells the results, or withdraws them with an empty text; "Calculate"
@@ -134,7 +138,7 @@ QList<StepLine*> Calculator::stepLines() const
     return stepLinesInReadingOrder(this);
 }
 
-void Calculator::addCopyWorkedSolution()
+void Calculator::addCopyAndPrint()
 {
     // Ctrl+Shift+C, or the window's context menu.
     auto* copy = new QAction(QStringLiteral("Copy Worked Solution"), this);
@@ -149,5 +153,21 @@ void Calculator::addCopyWorkedSolution()
         announce(this, QStringLiteral("Worked solution copied"));
     });
     addAction(copy);
+
+    // Ctrl+P, or beside the copy: the print dialog, which also prints to a
+    // PDF file, and the worked solution set on a page as a textbook sets it.
+    auto* print = new QAction(QStringLiteral("Print Worked Solution\u2026"), this);
+    print->setShortcut(QKeySequence::Print);
+    print->setShortcutContext(Qt::WindowShortcut);
+    connect(print, &QAction::triggered, this, [this] {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setDocName(windowTitle().trimmed() + QStringLiteral(" worked solution"));
+        QPrintDialog dialog(&printer, this);
+        dialog.setWindowTitle(QStringLiteral("Print Worked Solution"));
+        dialog.setAccessibleName(dialog.windowTitle());
+        if (dialog.exec() == QDialog::Accepted)
+            setOnPages(printer, {{&m_figure, m_solution}}, Sheet::WorkedSolution);
+    });
+    addAction(print);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }

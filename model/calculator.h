@@ -46,7 +46,7 @@ private:
     void showSolution(const WorkedSolution& solution);
     void solveFor(qsizetype option);
     void tell(const QString& results);
-    void addCopyWorkedSolution();
+    void addCopyAndPrint();
 
     const Figure& m_figure;
     QList<QLineEdit*> m_boxes;

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 #include "app/frmmenu.h"
 #include "app/frmsplash.h"
@@ -62,6 +63,7 @@ private slots:
     void enterCalculates();
     void rootSignsAfterTheFirstPress();
     void copyWorkedSolution();
+    void printDialogFromTheKeyboard();
 };
 
 // A press of "Calculate" shows the figure's worked solution for the boxes:
@@ -363,6 +365,24 @@ void tst_Windows::copyWorkedSolution()
     click(calculateButton(theorem));
     QTest::keyClick(&theorem, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     QVERIFY(QGuiApplication::clipboard()->text().startsWith("Pythagorean Theorem\nA: solved for\nB: 4\nC: 5\n\n"));
+}
+
+// Ctrl+P opens the print dialog, named for a screen reader; Esc closes it
+// and prints nothing.
+void tst_Windows::printDialogFromTheKeyboard()
+{
+    Calculator& form = open(calculatorWindow(u"Cone"));
+    calculateExample(form);
+    QString named;
+    QTimer::singleShot(0, [&named] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog && dialog->isVisible());
+        named = QAccessible::queryAccessibleInterface(dialog)->text(QAccessible::Name);
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    QTest::keyClick(&form, Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(named, "Print Worked Solution");
+    QVERIFY(!QApplication::activeModalWidget());
 }
 
 QTEST_MAIN(tst_Windows)
