@@ -56,6 +56,8 @@ private slots:
     void manyProblemsInOneCall();
     void manyArguments_data();
     void manyArguments();
+    void pdfRefused_data();
+    void pdfRefused();
 
 private:
     frmMenu& menu();
@@ -428,6 +430,9 @@ void tst_Shell::commandLine_data()
     row("misspelt option", {"--HELP"}, 2, "", "tessaro: unknown option \"--HELP\"" + usage);
     row("option with =", {"--solve=circle", "radius=5"}, 2, "", "tessaro: unknown option \"--solve=circle\"");
     row("unknown option after --solve", {"--solve", "sphere", "--xml"}, 2, "", "tessaro: unknown option \"--xml\"");
+    row("--pdf without a file", {"--solve", "sphere", "--pdf"}, 2, "", "tessaro: --pdf needs a file name" + usage);
+    row("--pdf with --json", {"--solve", "sphere", "--json", "--pdf", "x.pdf"}, 2, "",
+        "tessaro: --json prints on standard output, --pdf writes a file: give one of them" + usage);
     row("argument left by Qt", {"-platform", "offscreen", "-help"}, 2, "",
         "tessaro: unknown argument \"-help\"" + usage);
     const QString noDisplay =
@@ -568,6 +573,31 @@ void tst_Shell::manyArguments()
     clock.start();
     QCOMPARE(tessaro(arguments).status, status);
     QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+}
+
+void tst_Shell::pdfRefused_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // "%f" a file in a folder of the test's own
+    QTest::addColumn<QString>("err"); // what the one line on standard error starts with
+    QTest::newRow("questions without a file") << QStringList{"--solve", "sphere", "--questions"}
+                                              << "tessaro: --questions sets a question sheet in the file that --pdf";
+    QTest::newRow("a missing folder") << QStringList{"--solve", "sphere", "--pdf", "%f/none/key.pdf"} << "tessaro: \"";
+    QTest::newRow("a folder that cannot be written")
+        << QStringList{"--solve", "-", "--pdf", "/proc/key.pdf"} << "tessaro: \"/proc/key.pdf\" cannot be written: ";
+}
+
+// A PDF file that cannot be written, or asked for wrongly, is refused with
+// one line before any work, and nothing is left behind.
+void tst_Shell::pdfRefused()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, err);
+    QTemporaryDir folder;
+    arguments.replaceInStrings("%f", folder.path());
+    const Run run = tessaro(arguments);
+    QCOMPARE(run.status, 2);
+    QVERIFY2(run.err.startsWith(err) && run.err.count(u'\n') == 1, qPrintable(run.err));
+    QVERIFY(QDir(folder.path()).isEmpty());
 }
 
 QTEST_MAIN(tst_Shell)

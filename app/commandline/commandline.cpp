@@ -184,6 +184,10 @@ std::unique_ptr<QGuiApplication> startForPages()
     static char* arguments[] = {name, platform, offscreen, nullptr};
     static int count = 3;
     QHashSeed::setDeterministicGlobalSeed();
+    // The PDF writer notes the time it writes in local time, which the file
+    // then forgets; in universal time the note, and so the file, has the
+    // same length everywhere.
+    qputenv("TZ", "UTC");
     useFitRuntimeDir();
     qInstallMessageHandler(onlyFailures);
     auto application = std::make_unique<QGuiApplication>(count, arguments);

@@ -1,0 +1,210 @@
+// Printed pages, read back as text by pdftotext: the answer key holds each
+// problem's worked solution as the copy gives it, in order, each whole on
+// one page; the question sheet holds what is given and no result; the file
+// is the same for the same problems whatever the locale and the time.
+
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/application.h"
+#include "app/commandline/problem.h"
+#include "geometry/catalogue.h"
+#include "print/pages.h"
+
+namespace {
+
+// A worksheet with every figure, an overflow, a rejection and a line that
+// is refused.
+const QStringList worksheet = {
+    "rectangle length=5 width=3",
+    "triangle height=4 base=6 side1=3 side2=4 side3=5",
+    "trapezoid height=4 side1=3 side2=4 side3=5 side4=6 base2=5 base1=3",
+    "parallelogram slength=5 height=2 base=3",
+    "circle radius=1e200",
+    "rectangular-solid length=4 height=2 width=3",
+    "cylinder height=3 radius=2",
+    "cone radius=3 height=4 slength=5",
+    "hexagon",
+    "sphere radius=2",
+    "pyramid slength=5 length=4 height=3",
+    "distance x1=1 y1=2 x2=4 y2=6",
+    "pythagorean solve=a b=5 c=4",
+    "pythagorean a=3 b=4",
+};
+
+// The worked solution of a worksheet line, as the window would copy it.
+WorkedSolution solved(const QString& line)
+{
+    return solve(readProblem(line.split(u' ')));
+}
+
+// The text of a PDF file's pages, one page each, every line without its blanks.
+QList<QStringList> pages(const QString& file)
+{
+    QProcess reader;
+    reader.start("pdftotext", {file, "-"});
+    if (!reader.waitForFinished() || reader.exitCode() != 0)
+        qFatal("pdftotext failed: %s", qPrintable(reader.errorString()));
+    QList<QStringList> pages;
+    for (const QString& page : QString::fromUtf8(reader.readAllStandardOutput()).split(u'\f', Qt::SkipEmptyParts)) {
+        QStringList lines;
+        for (QString line : page.split(u'\n'))
+            lines << line.remove(u' ');
+        pages << lines;
+    }
+    return pages;
+}
+
+struct Run
+{
+    int status;
+    QString err;
+};
+
+// The program on the worksheet, writing a PDF file; leading arguments
+// "@NAME=VALUE" set the environment.
+Run tessaro(QStringList arguments, const QStringList& lines = worksheet)
+{
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    while (!arguments.isEmpty() && arguments.first().startsWith(u'@')) {
+        const QString setting = arguments.takeFirst().mid(1);
+        environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+    }
+    program.setProcessEnvironment(environment);
+    program.start(TESSARO_PROGRAM, arguments);
+    program.write(lines.join(u'\n').toUtf8());
+    program.closeWriteChannel();
+    program.waitForFinished();
+    return {program.exitCode(), QString::fromUtf8(program.readAllStandardError())};
+}
+
+// Whether the lines stand in the text in this order, each whole on a line
+// (blanks aside), from the place given on.
+bool inOrder(const QStringList& text, const QStringList& lines, qsizetype& at)
+{
+    for (QString line : lines) {
+        line.remove(u' ');
+        if (line.isEmpty())
+            continue;
+        at = text.indexOf(line, at);
+        if (at < 0)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+class tst_Print : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { loadResources(); }
+    void answerKey();
+    void questionSheet();
+    void sameFileAnywhere();
+    void workedSolutionPage();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Each problem that is not refused, numbered in input order, with its
+// worked solution as the copy gives it (the lines reached and the message
+// that ended the working), on one page.
+void tst_Print::answerKey()
+{
+    const QString file = m_dir.filePath("key.pdf");
+    const Run run = tessaro({"@QT_FATAL_WARNINGS=1", "@DISPLAY=", "@XDG_RUNTIME_DIR=", "--solve", "-", "--pdf", file});
+    QCOMPARE(run.status, 2);
+    QVERIFY(run.err.contains("line 9: there is no figure"));
+    int number = 0;
+    for (const QString& line : worksheet) {
+        if (line == "hexagon")
+            continue;
+        const WorkedSolution solution = solved(line);
+        QStringList copy = solution.text().split(u'\n');
+        copy.first().prepend(QStringLiteral("%1. ").arg(++number));
+        if (solution.message)
+            copy << (solution.message->title == "Tessaro" ? "" : solution.message->title + ": ")
+                    + solution.message->text;
+        bool found = false;
+        for (const QStringList& page : pages(file)) {
+            qsizetype at = 0;
+            found = found || inOrder(page, copy, at);
+        }
+        QVERIFY2(found, qPrintable(line));
+    }
+}
+
+// The same numbering, each problem with what is given and what to find, and
+// none of its working or results.
+void tst_Print::questionSheet()
+{
+    const QString file = m_dir.filePath("questions.pdf");
+    QCOMPARE(tessaro({"--solve", "-", "--questions", "--pdf", file}).status, 2);
+    QStringList text;
+    for (const QStringList& page : pages(file))
+        text << page;
+    int number = 0;
+    qsizetype at = 0;
+    for (const QString& line : worksheet) {
+        if (line == "hexagon")
+            continue;
+        const WorkedSolution solution = solved(line);
+        QVERIFY(inOrder(text, {QStringLiteral("%1. %2").arg(++number).arg(solution.caption)}, at));
+        for (const WorkedSolution::Frame& frame : solution.frames) {
+            QVERIFY2(!text.contains(QString(frame.caption).remove(u' ')), qPrintable(frame.caption));
+            for (const QString& worked : frame.lines)
+                QVERIFY2(!text.contains(QString(worked).remove(u' ')), qPrintable(worked));
+        }
+    }
+    QVERIFY(text.contains("Find:Volume,SurfaceArea"));
+    QVERIFY(text.contains("Find:A"));
+}
+
+// Run again, in another locale, at another time, the file is the same byte
+// for byte.
+void tst_Print::sameFileAnywhere()
+{
+    QByteArray files[2];
+    const QStringList environments[2] = {{"@LC_ALL=C.UTF-8", "@TZ=UTC"}, {"@LC_ALL=de_DE.UTF-8", "@TZ=Asia/Tokyo"}};
+    for (int i = 0; i < 2; ++i) {
+        QTest::qWait(i * 1100);
+        const QString name = m_dir.filePath(QStringLiteral("same%1.pdf").arg(i));
+        QCOMPARE(tessaro(environments[i] + QStringList{"--solve", "-", "--pdf", name}).status, 2);
+        QFile file(name);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        files[i] = file.readAll();
+    }
+    QVERIFY(!files[0].isEmpty());
+    QVERIFY(files[0] == files[1]);
+}
+
+// The window's page: its caption as the heading, the entries and the
+// working as the copy gives them.
+void tst_Print::workedSolutionPage()
+{
+    const WorkedSolution solution = geometry::cone.solve({"5", "4", "3"});
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        QCOMPARE(setOnPages(writer, {{&geometry::cone, solution}}, Sheet::WorkedSolution), 1);
+    }
+    QFile file(m_dir.filePath("window.pdf"));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(pdf.data()) == pdf.size());
+    file.close();
+    qsizetype at = 0;
+    QVERIFY(inOrder(pages(file.fileName()).first(), solution.text().split(u'\n'), at));
+    QCOMPARE(pages(file.fileName()).first().first(), "Cone");
+}
+
+QTEST_MAIN(tst_Print)
+#include "tst_print.moc"
