@@ -21,12 +21,12 @@
 
 namespace {
 
-const char synopsis[] =
-    "tessaro --solve FIGURE [NAME=VALUE]... [--json] | --solve - [--json] | --list | --help | --version";
+const char synopsis[] = "tessaro --solve FIGURE [NAME=VALUE]... [--json | --pdf FILE [--questions]] | --solve - [same] "
+                        "| --list | --help | --version";
 
 const char usage[] = R"usage(Usage: tessaro [Qt options]
-       tessaro --solve FIGURE [NAME=VALUE]... [--json]
-       tessaro --solve - [--json]
+       tessaro --solve FIGURE [NAME=VALUE]... [--json | --pdf FILE [--questions]]
+       tessaro --solve - [--json | --pdf FILE [--questions]]
        tessaro --list | --help | --version
 
 Without options Tessaro opens its windows, the splash first; Qt's options
@@ -53,6 +53,15 @@ Without options Tessaro opens its windows, the splash first; Qt's options
       With --solve, anywhere after it: each worked solution as one JSON
       object on a line (figure, caption, entries, frames with their
       captions and lines, error; with --solve -, the line's number).
+  --pdf FILE
+      With --solve, anywhere after it: the worked solutions go to FILE
+      as an answer key, on A4 pages, instead of standard output: the
+      problems numbered in input order, each with its picture and never
+      split across pages. The file is written whole or not at all, and
+      the same problems give the same file.
+  --questions
+      With --pdf: the question sheet instead, numbered as the answer key
+      is, each problem with what is given, what to find and room to work.
   --list
       Prints each figure's name with the names of its boxes.
   --version
@@ -67,6 +76,8 @@ With --solve -, the worst of the lines.
 
 Examples:
   tessaro --solve cone radius=3 height=4 slength=5
+  tessaro --solve - --pdf questions.pdf --questions < problems.txt
+  tessaro --solve - --pdf answers.pdf < problems.txt
   for n in 1 2 3; do
     echo "cone radius=$((3*n)) height=$((4*n)) slength=$((5*n))"
   done | tessaro --solve -
