@@ -4,14 +4,36 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <unistd.h>
+
 namespace {
 
+const char* program = "tessaro";
+
+// Whether a program of that name is on the PATH.
+bool installed(const char* name)
+{
+    const char* path = std::getenv("PATH");
+    for (const QByteArray& folder : QByteArray(path ? path : "").split(':')) {
+        if (!folder.isEmpty() && access((folder + '/' + name).constData(), X_OK) == 0)
+            return true;
+    }
+    return false;
+}
+
+// Says, on one line, that the windows need a display, and what can be done
+// from here: the program as it was started under a virtual X server, or
+// how to get one, and worked solutions without windows.
 [[noreturn]] void sayNoDisplay()
 {
-    std::fputs("tessaro: no display to open the windows on; run it under a virtual X server: "
-               "xvfb-run -s '-screen 0 1280x1024x24' tessaro; or worked solutions without a display: "
-               "tessaro --solve \u2026\n",
-               stderr);
+    const QByteArray xvfb =
+        installed("xvfb-run") ? QByteArray() : QByteArray(" (install it first: sudo apt-get install xvfb xauth)");
+    std::fprintf(stderr,
+                 "tessaro: no display to open the windows on: they need a desktop. Under a virtual X server they "
+                 "run but show nothing on the screen (for screenshots and automated runs): "
+                 "xvfb-run -a -s '-screen 0 1280x1024x24' %s%s. Without windows: %s --list, "
+                 "%s --solve cone radius=3 height=4 slength=5\n",
+                 program, xvfb.constData(), program, program);
     std::quick_exit(2);
 }
 
@@ -68,6 +90,7 @@ void holdNotes(QtMsgType type, const QMessageLogContext& context, const QString&
 
 std::unique_ptr<QApplication> openDisplay(int& argc, char* argv[])
 {
+    program = argv[0];
     if (noX11DisplayNamed(argc, argv))
         sayNoDisplay();
     previous = qInstallMessageHandler(holdNotes);

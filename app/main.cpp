@@ -11,6 +11,8 @@ int main(int argc, char* argv[])
 {
     if (wantsCommandLine(argc, argv))
         return runCommandLine(argc, argv);
+    if (const int status = refuseWrongArguments(argc, argv))
+        return status;
     useFitRuntimeDir();
     joinAccessibilityBus();
     const std::unique_ptr<QApplication> app = openDisplay(argc, argv);

@@ -19,6 +19,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <unistd.h>
+
 #include "app/application.h"
 #include "app/frmmenu.h"
 #include "app/frmsplash.h"
@@ -320,7 +322,8 @@ struct Run
 // no runtime folder, a home open to others (no folder fit to be one) and
 // Qt's warnings fatal. Leading arguments "@NAME=VALUE" set the environment
 // ("%t" the temporary folder); a last argument ">file" sends standard
-// output there, "<text" is standard input.
+// output there, "<text" is standard input, "<@file" reads it from the
+// file and "<&-" closes it.
 Run tessaro(QStringList arguments)
 {
     QTemporaryDir temporary;
@@ -340,10 +343,17 @@ Run tessaro(QStringList arguments)
     QProcess program;
     program.setProcessEnvironment(environment);
     QByteArray input;
-    if (!arguments.isEmpty() && arguments.last().startsWith(u'>'))
-        program.setStandardOutputFile(arguments.takeLast().mid(1));
-    else if (!arguments.isEmpty() && arguments.last().startsWith(u'<'))
-        input = arguments.takeLast().mid(1).toUtf8();
+    const QString last = arguments.isEmpty() ? QString() : arguments.last();
+    if (last.startsWith(u'>'))
+        program.setStandardOutputFile(last.mid(1));
+    else if (last == QLatin1String("<&-"))
+        program.setChildProcessModifier([] { close(0); });
+    else if (last.startsWith(QLatin1String("<@")))
+        program.setStandardInputFile(last.mid(2));
+    else if (last.startsWith(u'<'))
+        input = last.mid(1).toUtf8();
+    if (last.startsWith(u'>') || last.startsWith(u'<'))
+        arguments.removeLast();
     program.start(QStringLiteral(TESSARO_PROGRAM), arguments);
     program.write(input);
     program.closeWriteChannel();
@@ -433,14 +443,26 @@ void tst_Shell::commandLine_data()
     row("--pdf without a file", {"--solve", "sphere", "--pdf"}, 2, "", "tessaro: --pdf needs a file name" + usage);
     row("--pdf with --json", {"--solve", "sphere", "--json", "--pdf", "x.pdf"}, 2, "",
         "tessaro: --json prints on standard output, --pdf writes a file: give one of them" + usage);
-    row("argument left by Qt", {"-platform", "offscreen", "-help"}, 2, "",
-        "tessaro: unknown argument \"-help\"" + usage);
-    const QString noDisplay =
-        "tessaro: no display to open the windows on; run it under a virtual X server: xvfb-run -s "
-        "'-screen 0 1280x1024x24' tessaro; or worked solutions without a display: tessaro --solve …\n";
-    row("no display", {}, 2, "", noDisplay);
-    row("no display, X11 named", {"-platform", "xcb"}, 2, "", noDisplay);
-    row("a display that cannot be opened", {"@QT_FATAL_WARNINGS=0", "-display", ":7349"}, 2, "", noDisplay);
+    row("argument left by Qt", {"-platform=offscreen", "-help"}, 2, "", "tessaro: unknown argument \"-help\"" + usage);
+    // Without a display: the program as it was started, under a virtual X
+    // server or without windows; how to get the server where it is missing.
+    const QString program = QStringLiteral(TESSARO_PROGRAM);
+    const QString noDisplay = "tessaro: no display to open the windows on: they need a desktop. Under a virtual X "
+                              "server they run but show nothing on the screen (for screenshots and automated runs): "
+                              "xvfb-run -a -s '-screen 0 1280x1024x24' "
+        + program + "%1. Without windows: " + program + " --list, " + program
+        + " --solve cone radius=3 height=4 slength=5\n";
+    row("no display", {}, 2, "", noDisplay.arg(""));
+    row("no display, X11 named", {"-platform", "xcb"}, 2, "", noDisplay.arg(""));
+    row("a display that cannot be opened", {"@QT_FATAL_WARNINGS=0", "-display", ":7349"}, 2, "", noDisplay.arg(""));
+    row("no display, no virtual X server", {"@PATH=/none"}, 2, "",
+        noDisplay.arg(" (install it first: sudo apt-get install xvfb xauth)"));
+    row("a wrong argument before the display", {"-version"}, 2, "", "tessaro: unknown argument \"-version\"" + usage);
+    row("a Qt option without its value", {"-platform"}, 2, "", "tessaro: -platform needs a value" + usage);
+    row("a style sheet that is no file", {"-stylesheet", "/dev/zero"}, 2, "",
+        "tessaro: -stylesheet: \"/dev/zero\" is not a readable style sheet file of at most 1 MiB\n");
+    row("a long argument cut", {"--solve", QString(131000, u'x')}, 2, "",
+        "tessaro: there is no figure \"" + QString(40, u'x') + "…\"; the figures are: rectangle");
     row("unknown figure", {"--solve", "hexagon"}, 2, "",
         "tessaro: there is no figure \"hexagon\"; the figures are: rectangle, triangle,");
     row("escape in a figure", {"--solve", "he\x1b[31mx\u202e"}, 2, "",
@@ -485,6 +507,10 @@ void tst_Shell::commandLine_data()
     row("the worst line counts", {"--solve", "-", "<circle radius=1e200\nhexagon\ncircle radius=2"}, 2,
         "Circle\nRadius: 1e200\n",
         "tessaro: line 1: Overflow: a result is too large to calculate.\ntessaro: line 2: there is no figure \"hex");
+    row("standard input a folder", {"--solve", "-", "<@/"}, 1, "", "tessaro: standard input: Is a directory\n");
+    row("standard input closed", {"--solve", "-", "<&-"}, 1, "", "tessaro: standard input: Bad file descriptor\n");
+    row("a line longer than any problem", {"--solve", "-", "<circle radius=" + QString(300000, u'1') + "\nsphere"}, 2,
+        "Sphere\n", "tessaro: line 1: longer than any problem can be\n");
     row("problems and entries", {"--solve", "-", "radius=2"}, 2, "",
         "tessaro: \"radius=2\": with --solve -, the problems come from standard input");
     row("list", {"--list"}, 0, "rectangle          Length, Width\n", "");

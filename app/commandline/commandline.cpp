@@ -1,17 +1,21 @@
 #include "app/commandline/commandline.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHashFunctions>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
-#include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
+#include <system_error>
 
 #include "app/application.h"
 #include "app/commandline/problem.h"
@@ -146,25 +150,96 @@ int solveOne(const QStringList& words, Destination& to, QTextStream& out, QTextS
     return deliver(problem, solve(problem), to, 0, out, err);
 }
 
+// The longest line that can hold a problem: a figure's name and, for each
+// of at most eight words, a name with a value as long as a box holds.
+constexpr qsizetype LongestLine = 8 * (BoxLength + 64);
+
+// Standard input, a line at a time, read with the system's own reads so
+// that a read that fails is told from the end of the input. A line longer
+// than any problem can be is not kept whole: only its start, and whether
+// it went on.
+class LineReader
+{
+public:
+    struct Line
+    {
+        QByteArray start;
+        bool tooLong = false;
+    };
+
+    // The next line, or nothing at the end of the input; throws the
+    // system's reason where a read fails.
+    std::optional<Line> next()
+    {
+        Line line;
+        bool any = false;
+        for (;;) {
+            if (m_at == m_filled && !fill())
+                return any ? std::optional(line) : std::nullopt;
+            any = true;
+            const char* begin = m_buffer + m_at;
+            const char* end = static_cast<const char*>(std::memchr(begin, '\n', size_t(m_filled - m_at)));
+            const qsizetype taken = (end ? end : m_buffer + m_filled) - begin;
+            const qsizetype room = std::max<qsizetype>(0, LongestLine - line.start.size());
+            line.start.append(begin, std::min(taken, room));
+            line.tooLong = line.tooLong || taken > room;
+            m_at += taken + (end ? 1 : 0);
+            if (end)
+                return line;
+        }
+    }
+
+private:
+    bool fill()
+    {
+        for (;;) {
+            const ssize_t read = ::read(0, m_buffer, sizeof m_buffer);
+            if (read >= 0) {
+                m_at = 0;
+                m_filled = read;
+                return read > 0;
+            }
+            if (errno != EINTR)
+                throw std::system_error(errno, std::generic_category());
+        }
+    }
+
+    char m_buffer[1 << 16];
+    qsizetype m_at = 0;
+    qsizetype m_filled = 0;
+};
+
 // --solve -: a problem a line, each given as --solve gives it alone.
 int solveLines(Destination& to, QTextStream& out, QTextStream& err)
 {
     int worst = 0;
-    std::string read;
-    for (qsizetype number = 1; std::getline(std::cin, read) && out.status() == QTextStream::Ok; ++number) {
-        QString line = QString::fromLocal8Bit(read).section(u'#', 0, 0);
-        const QStringList words = line.replace(u'\t', u' ').replace(u'\r', u' ').split(u' ', Qt::SkipEmptyParts);
-        if (words.isEmpty())
-            continue;
-        try {
-            const Problem problem = readProblem(words);
-            worst = std::max(worst, deliver(problem, solve(problem), to, number, out, err));
-        } catch (const UsageError& error) {
-            err << "tessaro: line " << number << ": " << error.message << '\n';
-            worst = 2;
+    LineReader input;
+    std::optional<LineReader::Line> read;
+    qsizetype number = 0;
+    try {
+        while (out.status() == QTextStream::Ok && (read = input.next())) {
+            ++number;
+            QString line = QString::fromLocal8Bit(read->start);
+            const bool comment = line.contains(u'#');
+            line = line.section(u'#', 0, 0);
+            const QStringList words = line.replace(u'\t', u' ').replace(u'\r', u' ').split(u' ', Qt::SkipEmptyParts);
+            try {
+                if (read->tooLong && !comment)
+                    throw UsageError{QStringLiteral("longer than any problem can be")};
+                if (words.isEmpty())
+                    continue;
+                const Problem problem = readProblem(words);
+                worst = std::max(worst, deliver(problem, solve(problem), to, number, out, err));
+            } catch (const UsageError& error) {
+                err << "tessaro: line " << number << ": " << error.message << '\n';
+                worst = 2;
+            }
+            out.flush();
+            err.flush();
         }
-        out.flush();
-        err.flush();
+    } catch (const std::system_error& error) {
+        err << "tessaro: standard input: " << QString::fromLocal8Bit(error.code().message()) << '\n';
+        worst = std::max(worst, 1);
     }
     return worst;
 }
@@ -318,6 +393,59 @@ int runCommandLine(int argc, char* argv[])
         return std::max(status, 1);
     }
     return status;
+}
+
+namespace {
+
+// Qt's options for the windows, each with whether a value follows it (as
+// the next argument, or after "=").
+struct QtOption
+{
+    const char* name;
+    bool takesValue;
+};
+constexpr QtOption qtOptions[] = {
+    {"-platform", true},        {"-platformpluginpath", true}, {"-platformtheme", true}, {"-plugin", true},
+    {"-qwindowgeometry", true}, {"-qwindowicon", true},        {"-qwindowtitle", true},  {"-session", true},
+    {"-display", true},         {"-geometry", true},           {"-style", true},         {"-stylesheet", true},
+    {"-qmljsdebugger", true},   {"-reverse", false},           {"-widgetcount", false},
+};
+
+// The longest style sheet the windows take.
+constexpr qint64 LongestStyleSheet = 1 << 20;
+
+// A style sheet Qt can read at once: a regular file, readable, of a
+// sensible size (Qt would read a device such as /dev/zero for ever).
+bool readableStyleSheet(const QString& path)
+{
+    const QFileInfo file(path);
+    return file.isFile() && file.isReadable() && file.size() <= LongestStyleSheet;
+}
+
+} // namespace
+
+int refuseWrongArguments(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        const QString name = argument.section(u'=', 0, 0);
+        const auto option = std::find_if(std::begin(qtOptions), std::end(qtOptions),
+                                         [&name](const QtOption& o) { return name == QLatin1String(o.name); });
+        if (option == std::end(qtOptions))
+            return wrongCommandLine(QStringLiteral("unknown argument %1").arg(quoted(argument)));
+        if (!option->takesValue)
+            continue;
+        const bool joined = argument.contains(u'=');
+        if (!joined && i + 1 == argc)
+            return wrongCommandLine(QStringLiteral("%1 needs a value").arg(name));
+        const QString value = joined ? argument.section(u'=', 1) : QString::fromLocal8Bit(argv[++i]);
+        if (name == QLatin1String("-stylesheet") && !readableStyleSheet(value))
+            return wrongCommandLine(
+                QStringLiteral("-stylesheet: %1 is not a readable style sheet file of at most 1 MiB")
+                    .arg(quoted(value)),
+                false);
+    }
+    return 0;
 }
 
 int refuseLeftArguments(int argc, char* argv[])

@@ -21,6 +21,12 @@ bool wantsCommandLine(int argc, char* argv[]);
 // With --solve -, the worst status of the lines.
 int runCommandLine(int argc, char* argv[]);
 
+// For the windows, before a display is opened: every argument must be one
+// of Qt's options for the windows, with its value; a style sheet must be a
+// readable file of at most 1 MiB. A wrong argument is said on standard
+// error, with the usage, and gives 2; none gives 0.
+int refuseWrongArguments(int argc, char* argv[]);
+
 // For the windows, once Qt has taken its options from the arguments: any
 // argument left is a wrong command line, said on standard error with the
 // usage, and gives 2; none left gives 0.

@@ -65,7 +65,7 @@ QString notANumber(const QString& name, const QString& value)
     QString message = QStringLiteral("%1: %2 is not a number").arg(escaped(name), quoted(value));
     const QString pointed = QString(value).replace(u',', u'.');
     if (value.count(u',') == 1 && isNumber(pointed))
-        message += QStringLiteral(" (write %1)").arg(pointed.trimmed());
+        message += QStringLiteral(" (write %1)").arg(escaped(pointed.trimmed()));
     return message;
 }
 
@@ -146,8 +146,11 @@ WorkedSolution solve(const Problem& problem)
 
 QString escaped(QStringView text)
 {
+    // A long piece of input is echoed by its start alone.
+    constexpr qsizetype Echoed = 40;
+    const bool cut = text.size() > Echoed;
     QString shown;
-    for (const char32_t c : text.toUcs4()) {
+    for (const char32_t c : text.left(Echoed).toUcs4()) {
         const QChar::Category category = QChar::category(c);
         if (c == U'\\')
             shown += QStringLiteral("\\\\");
@@ -165,7 +168,7 @@ QString escaped(QStringView text)
         else
             shown += QString::fromUcs4(&c, 1);
     }
-    return shown;
+    return cut ? shown + QStringLiteral("\u2026") : shown;
 }
 
 QString quoted(QStringView text)

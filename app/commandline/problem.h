@@ -55,7 +55,8 @@ QString figureNames();
 
 // The text with control and format characters, and backslashes, written
 // as escapes ("\n", "\u200E", "\\"): names and values echoed in a message
-// can neither move the cursor nor hide what they hold.
+// can neither move the cursor nor hide what they hold. A text of more than
+// 40 characters is cut there and ends in "…".
 QString escaped(QStringView text);
 // The same in double quotes.
 QString quoted(QStringView text);
