@@ -2,11 +2,16 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QMessageBox>
 #include <QPainter>
+#include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <unistd.h>
 
 #include "app/application.h"
 #include "app/frmmenu.h"
@@ -27,6 +32,48 @@ void start(Setup setup)
         if (!text.startsWith(QLatin1String("This plugin does not support")))
             passOn(kind, context, text);
     });
+}
+
+Run tessaro(QStringList arguments)
+{
+    QTemporaryDir temporary;
+    const QString home = temporary.filePath(QStringLiteral("home"));
+    QDir().mkdir(home);
+    QFile::setPermissions(home, QFile::Permissions(0x7755));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
+        environment.remove(QString::fromLatin1(name));
+    environment.insert(QStringLiteral("QT_FATAL_WARNINGS"), QStringLiteral("1"));
+    environment.insert(QStringLiteral("TMPDIR"), temporary.path());
+    environment.insert(QStringLiteral("HOME"), home);
+    while (!arguments.isEmpty() && arguments.first().startsWith(u'@')) {
+        const QString setting = arguments.takeFirst().mid(1).replace(QStringLiteral("%t"), temporary.path());
+        environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+    }
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    QByteArray input;
+    const QString last = arguments.isEmpty() ? QString() : arguments.last();
+    if (last.startsWith(u'>'))
+        program.setStandardOutputFile(last.mid(1));
+    else if (last == QLatin1String("<&-"))
+        program.setChildProcessModifier([] { close(0); });
+    else if (last.startsWith(QLatin1String("<@")))
+        program.setStandardInputFile(last.mid(2));
+    else if (last.startsWith(u'<'))
+        input = last.mid(1).toUtf8();
+    if (last.startsWith(u'>') || last.startsWith(u'<'))
+        arguments.removeLast();
+    program.start(QStringLiteral(TESSARO_PROGRAM), arguments);
+    program.write(input);
+    program.closeWriteChannel();
+    if (!program.waitForFinished(60000) || program.exitStatus() != QProcess::NormalExit)
+        return {-1, {}, program.errorString(), {}};
+    QStringList left = QDir(temporary.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    left.removeOne(QStringLiteral("home"));
+    left += QDir(home).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
+            QString::fromUtf8(program.readAllStandardError()), left};
 }
 
 void type(QLineEdit* box, const QString& text)

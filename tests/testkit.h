@@ -30,6 +30,24 @@ template <class T = QWidget> T* control(const QWidget* form, const QString& name
     return widget;
 }
 
+// A run of the program itself: its status, its output and what it left in
+// the temporary and home folders, by name.
+struct Run
+{
+    int status;
+    QString out;
+    QString err;
+    QStringList left;
+};
+
+// The program itself, given the arguments, with no display to connect to,
+// no runtime folder, a home open to others (no folder fit to be one) and
+// Qt's warnings fatal. Leading arguments "@NAME=VALUE" set the environment
+// ("%t" the temporary folder); a last argument ">file" sends standard
+// output there, "<text" is standard input, "<@file" reads it from the
+// file and "<&-" closes it.
+Run tessaro(QStringList arguments);
+
 // Sets the application up as the program does, without the offscreen
 // platform's warnings: wholly, or only as far as the splash needs.
 enum class Setup { Whole, ForSplash };

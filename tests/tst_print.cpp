@@ -14,6 +14,7 @@
 #include "app/commandline/problem.h"
 #include "geometry/catalogue.h"
 #include "print/pages.h"
+#include "testkit.h"
 
 namespace {
 
@@ -35,6 +36,12 @@ const QStringList worksheet = {
     "pythagorean solve=a b=5 c=4",
     "pythagorean a=3 b=4",
 };
+
+// The worksheet as the program's standard input.
+QString input()
+{
+    return u'<' + worksheet.join(u'\n');
+}
 
 // The worked solution of a worksheet line, as the window would copy it.
 WorkedSolution solved(const QString& line)
@@ -59,30 +66,6 @@ QList<QStringList> pages(const QString& file)
     return pages;
 }
 
-struct Run
-{
-    int status;
-    QString err;
-};
-
-// The program on the worksheet, writing a PDF file; leading arguments
-// "@NAME=VALUE" set the environment.
-Run tessaro(QStringList arguments, const QStringList& lines = worksheet)
-{
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    while (!arguments.isEmpty() && arguments.first().startsWith(u'@')) {
-        const QString setting = arguments.takeFirst().mid(1);
-        environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
-    }
-    program.setProcessEnvironment(environment);
-    program.start(TESSARO_PROGRAM, arguments);
-    program.write(lines.join(u'\n').toUtf8());
-    program.closeWriteChannel();
-    program.waitForFinished();
-    return {program.exitCode(), QString::fromUtf8(program.readAllStandardError())};
-}
-
 // Whether the lines stand in the text in this order, each whole on a line
 // (blanks aside), from the place given on.
 bool inOrder(const QStringList& text, const QStringList& lines, qsizetype& at)
@@ -99,6 +82,8 @@ bool inOrder(const QStringList& text, const QStringList& lines, qsizetype& at)
 }
 
 } // namespace
+
+using namespace testkit;
 
 class tst_Print : public QObject
 {
@@ -121,7 +106,7 @@ private:
 void tst_Print::answerKey()
 {
     const QString file = m_dir.filePath("key.pdf");
-    const Run run = tessaro({"@QT_FATAL_WARNINGS=1", "@DISPLAY=", "@XDG_RUNTIME_DIR=", "--solve", "-", "--pdf", file});
+    const Run run = tessaro({"--solve", "-", "--pdf", file, input()});
     QCOMPARE(run.status, 2);
     QVERIFY(run.err.contains("line 9: there is no figure"));
     int number = 0;
@@ -148,7 +133,7 @@ void tst_Print::answerKey()
 void tst_Print::questionSheet()
 {
     const QString file = m_dir.filePath("questions.pdf");
-    QCOMPARE(tessaro({"--solve", "-", "--questions", "--pdf", file}).status, 2);
+    QCOMPARE(tessaro({"--solve", "-", "--questions", "--pdf", file, input()}).status, 2);
     QStringList text;
     for (const QStringList& page : pages(file))
         text << page;
@@ -178,7 +163,7 @@ void tst_Print::sameFileAnywhere()
     for (int i = 0; i < 2; ++i) {
         QTest::qWait(i * 1100);
         const QString name = m_dir.filePath(QStringLiteral("same%1.pdf").arg(i));
-        QCOMPARE(tessaro(environments[i] + QStringList{"--solve", "-", "--pdf", name}).status, 2);
+        QCOMPARE(tessaro(environments[i] + QStringList{"--solve", "-", "--pdf", name, input()}).status, 2);
         QFile file(name);
         QVERIFY(file.open(QIODevice::ReadOnly));
         files[i] = file.readAll();

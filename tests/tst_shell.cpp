@@ -307,67 +307,6 @@ void tst_Shell::converters()
     }
 }
 
-namespace {
-
-struct Run
-{
-    int status;
-    QString out;
-    QString err;
-    // Whatever the run left in the temporary and home folders, by name.
-    QStringList left;
-};
-
-// The program itself, given the arguments, with no display to connect to,
-// no runtime folder, a home open to others (no folder fit to be one) and
-// Qt's warnings fatal. Leading arguments "@NAME=VALUE" set the environment
-// ("%t" the temporary folder); a last argument ">file" sends standard
-// output there, "<text" is standard input, "<@file" reads it from the
-// file and "<&-" closes it.
-Run tessaro(QStringList arguments)
-{
-    QTemporaryDir temporary;
-    const QString home = temporary.filePath(QStringLiteral("home"));
-    QDir().mkdir(home);
-    QFile::setPermissions(home, QFile::Permissions(0x7755));
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
-        environment.remove(QString::fromLatin1(name));
-    environment.insert(QStringLiteral("QT_FATAL_WARNINGS"), QStringLiteral("1"));
-    environment.insert(QStringLiteral("TMPDIR"), temporary.path());
-    environment.insert(QStringLiteral("HOME"), home);
-    while (!arguments.isEmpty() && arguments.first().startsWith(u'@')) {
-        const QString setting = arguments.takeFirst().mid(1).replace(QStringLiteral("%t"), temporary.path());
-        environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
-    }
-    QProcess program;
-    program.setProcessEnvironment(environment);
-    QByteArray input;
-    const QString last = arguments.isEmpty() ? QString() : arguments.last();
-    if (last.startsWith(u'>'))
-        program.setStandardOutputFile(last.mid(1));
-    else if (last == QLatin1String("<&-"))
-        program.setChildProcessModifier([] { close(0); });
-    else if (last.startsWith(QLatin1String("<@")))
-        program.setStandardInputFile(last.mid(2));
-    else if (last.startsWith(u'<'))
-        input = last.mid(1).toUtf8();
-    if (last.startsWith(u'>') || last.startsWith(u'<'))
-        arguments.removeLast();
-    program.start(QStringLiteral(TESSARO_PROGRAM), arguments);
-    program.write(input);
-    program.closeWriteChannel();
-    if (!program.waitForFinished(60000) || program.exitStatus() != QProcess::NormalExit)
-        return {-1, {}, program.errorString(), {}};
-    QStringList left = QDir(temporary.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-    left.removeOne(QStringLiteral("home"));
-    left += QDir(home).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-    return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
-            QString::fromUtf8(program.readAllStandardError()), left};
-}
-
-} // namespace
-
 void tst_Shell::solveAsTheWindowCopies_data()
 {
     QTest::addColumn<int>("window");
