@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QMessageBox>
-#include <QPainter>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -114,6 +113,11 @@ Calculator& open(const CalculatorWindow& window)
 void enter(Form& form, const QStringList& entries)
 {
     for (const QString& entry : entries) {
+        if (entry.startsWith(QLatin1String("*="))) {
+            for (const Form::Entry& every : form.entries())
+                type(every.box, entry.mid(2));
+            continue;
+        }
         QWidget* box = control(&form, entry.section(u'=', 0, 0));
         if (auto* list = qobject_cast<QComboBox*>(box))
             list->setCurrentIndex(entry.section(u'=', 1).toInt());
@@ -162,50 +166,6 @@ QStringList messageBoxes(const std::function<void()>& action)
     action();
     watcher.stop();
     return seen;
-}
-
-namespace {
-bool isInk(QRgb pixel)
-{
-    return qGray(pixel) < 100;
-}
-
-QRect inkBounds(const QImage& image)
-{
-    QRect bounds;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (isInk(image.pixel(x, y)))
-                bounds |= QRect(x, y, 1, 1);
-        }
-    }
-    return bounds;
-}
-} // namespace
-
-QImage ink(const QImage& image)
-{
-    QImage mask = image.copy(inkBounds(image)).convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < mask.height(); ++y) {
-        for (int x = 0; x < mask.width(); ++x)
-            mask.setPixel(x, y, isInk(mask.pixel(x, y)) ? 0 : 0xffffffu);
-    }
-    return mask;
-}
-
-QImage ink(const QWidget* widget, const QString& text)
-{
-    const qreal ratio = widget->devicePixelRatioF();
-    const QFontMetrics metrics = widget->fontMetrics();
-    QImage image(QSize(metrics.horizontalAdvance(text) + 4, metrics.height()) * ratio, QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setFont(widget->font());
-    painter.setPen(Qt::black);
-    painter.drawText(QPoint(0, metrics.ascent()), text);
-    painter.end();
-    return ink(image);
 }
 
 } // namespace testkit

@@ -63,7 +63,8 @@ void closeAll();
 
 // Opens a window of the table and waits until it is active.
 Calculator& open(const CalculatorWindow& window);
-// Types the entries ("box=text") into the boxes; "list=2" picks a list's third item.
+// Types the entries ("box=text") into the boxes, "*=text" into every box;
+// "list=2" picks a list's third item.
 void enter(Form& form, const QStringList& entries);
 // Types the figure's worked example and presses "Calculate".
 void calculateExample(Calculator& form);
@@ -74,11 +75,5 @@ QStringList lines(const Calculator& form);
 
 // Runs the action; each message box it opens is read ("title: text") and closed with OK.
 QStringList messageBoxes(const std::function<void()>& action);
-
-// The ink an image holds (text drawn dark on a light ground, darker than
-// any border) alone, as a mask cut to where it lies.
-QImage ink(const QImage& image);
-// The ink of a text as the widget's font draws it on its screen.
-QImage ink(const QWidget* widget, const QString& text);
 
 } // namespace testkit

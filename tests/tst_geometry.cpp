@@ -56,11 +56,8 @@ class tst_Geometry : public QObject
 private slots:
     void solve_data();
     void solve();
-    void workedExample_data();
-    void workedExample();
     void asText();
     void asJson();
-    void namedInTheCatalogue();
 };
 
 void tst_Geometry::solve_data()
@@ -154,27 +151,6 @@ void tst_Geometry::solve()
     QCOMPARE(solution.failedFrame, failedFrame);
 }
 
-void tst_Geometry::workedExample_data()
-{
-    QTest::addColumn<const Figure*>("figure");
-    for (const Figure* figure : catalogue)
-        QTest::newRow(figure->name) << figure;
-}
-
-// Every figure's worked example works every frame through to a result.
-void tst_Geometry::workedExample()
-{
-    QFETCH(const Figure*, figure);
-    QStringList example;
-    for (QStringView entry : figure->example)
-        example << entry.toString();
-    const WorkedSolution solution = figure->solve(example);
-    QVERIFY(!solution.message);
-    QCOMPARE(solution.frames.size(), qsizetype(figure->frames.size()));
-    for (const WorkedSolution::Frame& frame : solution.frames)
-        QVERIFY2(frame.lines.size() >= 2, qPrintable(frame.caption));
-}
-
 // As text: the caption, an entry a line with the box solved for said so,
 // then each frame after a blank line.
 void tst_Geometry::asText()
@@ -204,15 +180,6 @@ void tst_Geometry::asJson()
              R"({"name":"B","solvedFor":false,"value":"5"},{"name":"C","solvedFor":false,"value":"5"}],)"
              R"("error":{"message":"Error: B must be shorter than the hypotenuse C","title":"Invalid Entry"},)"
              R"("figure":"pythagorean","frames":[{"caption":"A ² + B ² = C ²","lines":[]}]})");
-}
-
-// Each figure is found by its own name, and only by it.
-void tst_Geometry::namedInTheCatalogue()
-{
-    for (const Figure* figure : catalogue)
-        QCOMPARE(figureNamed(QString::fromLatin1(figure->name)), figure);
-    QCOMPARE(figureNamed(u"hexagon"), nullptr);
-    QCOMPARE(figureNamed(u""), nullptr);
 }
 
 QTEST_APPLESS_MAIN(tst_Geometry)
