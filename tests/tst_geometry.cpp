@@ -73,7 +73,6 @@ void tst_Geometry::solve_data()
         {"A·=·5·*··3 | A·=·15", "P·=·2*·5·+·2*·3 | P·=·10+·6 | P·=·16"});
     row("rectangle, area overflows", geometry::rectangle, -1, {"Length=1e200", "Width=1e200"},
         {"A·=·1E+200·*··1E+200", ""}, Overflow, 0);
-    row("rectangle, entry too large", geometry::rectangle, -1, {"Length=1e999"}, {"", ""}, Overflow, 0);
     row("triangle", geometry::triangle, -1, {"Side 1=3", "Side 2=4", "Side 3=5", "Base=6", "Height=4"},
         {"·6·*··4·*·0.5· | ·12", "·3·+··4·+··5 | ·12"});
     row("triangle, area overflows", geometry::triangle, -1,
@@ -129,7 +128,6 @@ void tst_Geometry::solve_data()
         0);
     row("cone, every box empty", geometry::cone, -1, {},
         {"1/3pi*·0·²*·0 | 1/3pi*·0*·0 | ·0", "0.5(2*pi*·0)·0+pi*·0·² | 0.5*·0*·0+pi*·0·² | 0.5*·0*·0+pi*·0 | ·0"});
-    row("theorem, every box empty", geometry::pythagorean, -1, {}, {"·0·²·+·0·²=C·² | ·0+·0=C·² | ·0=C·² | ·0=C·"});
     row("theorem, C, the known legs ignore C's box", geometry::pythagorean, 2, {"A=3", "B=4", "C=99"},
         {"·3·²·+·4·²=C·² | ·9+·16=C·² | ·25=C·² | ·5=C·"});
 }

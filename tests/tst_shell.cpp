@@ -296,14 +296,11 @@ void tst_Shell::converters()
     QAccessibleInterface* units = QAccessible::queryAccessibleInterface(fromList);
     QCOMPARE(units->text(QAccessible::Name), fromList->accessibleName());
     QCOMPARE(units->textInterface()->text(0, 99), fromList->currentText());
-    // Either list picked to the other's unit shows the value itself.
+    // A new unit in either list tells a screen reader the unit and the result at once.
     for (QComboBox* list : {fromList, toList}) {
-        announce(&menu, QString());
         list->setCurrentIndex(list == fromList ? to : from);
-        QVERIFY(from == to || result == "Overflow" || control<QLabel>(&menu, mathLabel)->text().endsWith("*1"));
         list->setCurrentIndex(list == fromList ? from : to);
-        // A new unit tells a screen reader the unit and the result at once.
-        QVERIFY(from == to || announcement(&menu) == list->currentText() + ": " + spoken);
+        QCOMPARE(announcement(&menu), list->currentText() + ": " + spoken);
     }
 }
 
@@ -379,7 +376,6 @@ void tst_Shell::commandLine_data()
         + program + "%1. Without windows: " + program + " --list, " + program
         + " --solve cone radius=3 height=4 slength=5\n";
     row("no display", {}, 2, "", noDisplay.arg(""));
-    row("no display, X11 named", {"-platform", "xcb"}, 2, "", noDisplay.arg(""));
     row("a display that cannot be opened", {"@QT_FATAL_WARNINGS=0", "-display", ":7349"}, 2, "", noDisplay.arg(""));
     row("no display, no virtual X server", {"@PATH=/none"}, 2, "",
         noDisplay.arg(" (install it first: sudo apt-get install xvfb xauth)"));

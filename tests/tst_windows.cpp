@@ -53,8 +53,6 @@ private slots:
     void boxesNamedByTheirLabels();
     void resultsAnnounced_data() { windowRows(); }
     void resultsAnnounced();
-    void freshAfterClose_data() { windowRows(); }
-    void freshAfterClose();
     void wholeOnTheScreen_data() { windowRows(); }
     void wholeOnTheScreen();
     void looks_data();
@@ -181,25 +179,6 @@ void tst_Windows::resultsAnnounced()
         results << QAccessible::queryAccessibleInterface(frame)->text(QAccessible::Name) + ": " + last;
     }
     QCOMPARE(announcement(&form), results.join("; "));
-    if (picture == "Cylinder")
-        QCOMPARE(announcement(&form),
-                 "Volume, pi times R squared times H: 37.68; "
-                 "Surface Area, 2 pi times R times H plus 2 pi times R squared: 62.8");
-}
-
-// Closed, a window goes with everything typed; opened again, it is new.
-void tst_Windows::freshAfterClose()
-{
-    QFETCH(QString, picture);
-    const CalculatorWindow& window = calculatorWindow(picture);
-    calculateExample(open(window));
-    window.instance()->close();
-    QTRY_VERIFY(!window.instance());
-    const Calculator& form = open(window);
-    for (const Form::Entry& entry : form.entries())
-        QCOMPARE(entry.box->text(), QString());
-    QCOMPARE(lines(form).join(QString()), QString());
-    QCOMPARE(QApplication::focusWidget(), form.entries().first().box);
 }
 
 // Each option disables the box of the side it solves for, and only that
