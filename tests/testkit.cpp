@@ -1,5 +1,6 @@
 #include "testkit.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -158,6 +159,7 @@ QStringList messageBoxes(const std::function<void()>& action)
         if (!box || !box->isVisible())
             return;
         QCOMPARE(box->icon(), QMessageBox::Warning);
+        QCOMPARE(QAccessible::queryAccessibleInterface(box)->role(), QAccessible::AlertMessage);
         QVERIFY(box->button(QMessageBox::Ok)->icon().isNull());
         seen << box->windowTitle() + QStringLiteral(": ") + box->text();
         box->button(QMessageBox::Ok)->click();
