@@ -158,10 +158,12 @@ QStringList messageBoxes(const std::function<void()>& action)
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
             return;
-        QCOMPARE(box->icon(), QMessageBox::Warning);
-        QCOMPARE(QAccessible::queryAccessibleInterface(box)->role(), QAccessible::AlertMessage);
-        QVERIFY(box->button(QMessageBox::Ok)->icon().isNull());
-        seen << box->windowTitle() + QStringLiteral(": ") + box->text();
+        // A warning, told as an alert, with a plain OK; anything else is
+        // seen as it is, and the box closed all the same.
+        const bool plain = box->icon() == QMessageBox::Warning && box->button(QMessageBox::Ok)->icon().isNull()
+            && QAccessible::queryAccessibleInterface(box)->role() == QAccessible::AlertMessage;
+        seen << (plain ? QString() : QStringLiteral("not a plain warning: ")) + box->windowTitle()
+                + QStringLiteral(": ") + box->text();
         box->button(QMessageBox::Ok)->click();
     });
     watcher.start();

@@ -73,7 +73,9 @@ QPushButton* calculateButton(const Form& form);
 // The step lines' captions in reading order, each blank a middle dot that rows can count.
 QStringList lines(const Calculator& form);
 
-// Runs the action; each message box it opens is read ("title: text") and closed with OK.
+// Runs the action; each message box it opens is read ("title: text") and
+// closed with OK; one that is not a warning told as an alert with a plain
+// OK is read as "not a plain warning: title: text".
 QStringList messageBoxes(const std::function<void()>& action);
 
 } // namespace testkit
