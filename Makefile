@@ -1,6 +1,9 @@
 # The two commands: `make run` and `make test`. Both install what is missing
 # on a Debian 12 machine first.
 BUILD_DIR ?= build
+# No "Entering directory" and "Leaving directory" lines from the makes that
+# `cmake --build` runs inside this one: they inherit this flag.
+MAKEFLAGS += --no-print-directory
 JOBS ?= $(shell nproc)
 
 .PHONY: all deps configure build run test test-a11y pictures install uninstall package package-check clean fuzz test-sanitize bench screenshots looks format format-check
@@ -25,10 +28,12 @@ configure:
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
-# Builds the program alone, not the tests.
+# Builds the program alone, not the tests, and starts it. Given no
+# arguments, it ends with status 2 only where there is no display, having
+# said so and what to do instead: that is no failure of the build.
 run: deps configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target tessaro
-	./$(BUILD_DIR)/tessaro
+	@echo $(BUILD_DIR)/tessaro; $(BUILD_DIR)/tessaro || [ $$? -eq 2 ]
 
 test: deps build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)

@@ -17,6 +17,8 @@ run="g++ make cmake qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fo
 # The tests: the desktop's own validators for the installed layout; Python
 # (which Qt's development files bring anyway) for the font table test.
 test="desktop-file-utils appstream python3"
+# pdftotext, by which the print test reads back the text of a printed PDF.
+test="$test poppler-utils"
 # The screen-reader test: a session bus, the accessibility bus, a window
 # manager, a key sender, the AT-SPI client, and xprop, by which the desktop
 # knows that the window manager answers.
@@ -65,9 +67,10 @@ done
 [ -z "$missing" ] && exit 0
 
 echo "Installing:$missing"
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
+# No package may stop to ask a question. sudo drops the caller's
+# environment, so the setting is given on apt-get's own command line.
+apt="env DEBIAN_FRONTEND=noninteractive apt-get"
+[ "$(id -u)" -ne 0 ] && apt="sudo $apt"
+$apt update -qq
 # shellcheck disable=SC2086
-$sudo apt-get install -y -qq --no-install-recommends $missing
+$apt install -y -qq --no-install-recommends $missing
