@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QPdfWriter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -95,6 +96,7 @@ private slots:
     void questionSheet();
     void sameFileAnywhere();
     void workedSolutionPage();
+    void withinTheMargins();
 
 private:
     QTemporaryDir m_dir;
@@ -189,6 +191,36 @@ void tst_Print::workedSolutionPage()
     qsizetype at = 0;
     QVERIFY(inOrder(pages(file.fileName()).first(), solution.text().split(u'\n'), at));
     QCOMPARE(pages(file.fileName()).first().first(), "Cone");
+}
+
+// Every word lies within the page's margins, above its footer ("Page n of
+// m"); a page after the first begins at the top.
+void tst_Print::withinTheMargins()
+{
+    const QString file = m_dir.filePath("margins.pdf");
+    QCOMPARE(tessaro({"--solve", "-", "--pdf", file, input()}).status, 2);
+    QProcess reader;
+    reader.start("pdftotext", {"-bbox", file, "-"});
+    QVERIFY(reader.waitForFinished() && reader.exitCode() == 0);
+    static const QRegularExpression word(R"re(yMin="([\d.]+)".*yMax="([\d.]+)">([^<]*)<)re");
+    const QStringList texts = QString::fromUtf8(reader.readAllStandardOutput()).split("<page ").mid(1);
+    QVERIFY(texts.size() > 1);
+    const qreal margin = 18 / 25.4 * 72;
+    for (const QString& page : texts) {
+        QList<std::pair<qreal, qreal>> body;
+        qreal footer = 0;
+        for (const QRegularExpressionMatch& found : word.globalMatch(page)) {
+            const qreal top = found.captured(1).toDouble(), bottom = found.captured(2).toDouble();
+            QVERIFY(top >= margin - 0.5 && bottom <= 842 - margin + 0.5);
+            if (found.captured(3) == "Page")
+                footer = top;
+            else
+                body << std::pair(top, bottom);
+        }
+        for (const auto& [top, bottom] : std::as_const(body))
+            QVERIFY(top == footer || bottom <= footer);
+        QVERIFY(!body.isEmpty() && body.first().first < margin + 0.5);
+    }
 }
 
 QTEST_MAIN(tst_Print)
