@@ -185,6 +185,8 @@ public:
         }
         const QList<QList<qsizetype>> pages = paginate(blocks);
         QPainter painter(&m_device);
+        // The pictures kept sharp: no lossy compression of their lines.
+        painter.setRenderHint(QPainter::LosslessImageRendering);
         for (qsizetype page = 0; page < pages.size(); ++page) {
             if (page > 0)
                 m_device.newPage();

@@ -211,12 +211,17 @@ void tst_Shell::closingTheMenuLeavesTheWindows()
     QVERIFY(lastWindowClosed.isEmpty());
 }
 
-// Home and End reach the first and the last picture; an arrow at a row's
-// end goes on to the next row, at its start back to the row before.
+// Tab goes from the value box through the converters to the pictures; Home
+// and End reach the first and the last picture; an arrow at a row's end
+// goes on to the next row, at its start back to the row before.
 void tst_Shell::picturesByKeys()
 {
     frmMenu& menu = this->menu();
-    control(&menu, "trape")->setFocus(Qt::TabFocusReason);
+    QCOMPARE(QApplication::focusWidget(), control(&menu, "Textbox"));
+    for (const char* next : {"Combo1", "Combo2", "MTextBox", "MCombo1", "MCombo2", "square", "Triangle"}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), next);
+    }
     for (const auto& [key, picture] : {std::pair{Qt::Key_End, "Therom"},
                                        {Qt::Key_Home, "square"},
                                        {Qt::Key_Left, "square"},
