@@ -39,16 +39,7 @@ const QStringList worksheet = {
 };
 
 // The worksheet as the program's standard input.
-QString input()
-{
-    return u'<' + worksheet.join(u'\n');
-}
-
-// The worked solution of a worksheet line, as the window would copy it.
-WorkedSolution solved(const QString& line)
-{
-    return solve(readProblem(line.split(u' ')));
-}
+const QString input = u'<' + worksheet.join(u'\n');
 
 // The text of a PDF file's pages, one page each, every line without its blanks.
 QList<QStringList> pages(const QString& file)
@@ -107,12 +98,13 @@ private:
 void tst_Print::answerKey()
 {
     const QString file = m_dir.filePath("key.pdf");
-    QCOMPARE(tessaro({"--solve", "-", "--pdf", file, input()}).status, 2);
+    QCOMPARE(tessaro({"--solve", "-", "--pdf", file, input}).status, 2);
+    QCOMPARE(pages(file).first().first(), "Answerkey");
     int number = 0;
     for (const QString& line : worksheet) {
         if (line == "hexagon")
             continue;
-        const WorkedSolution solution = solved(line);
+        const WorkedSolution solution = solve(readProblem(line.split(u' '))); // as the window would copy it
         QStringList copy = solution.text().split(u'\n');
         copy.first().prepend(QStringLiteral("%1. ").arg(++number));
         if (solution.message)
@@ -156,7 +148,7 @@ void tst_Print::answerKey()
 void tst_Print::questionSheet()
 {
     const QString file = m_dir.filePath("questions.pdf");
-    QCOMPARE(tessaro({"--solve", "-", "--questions", "--pdf", file, input()}).status, 2);
+    QCOMPARE(tessaro({"--solve", "-", "--questions", "--pdf", file, input}).status, 2);
     QStringList text;
     for (const QStringList& page : pages(file))
         text << page;
@@ -165,7 +157,7 @@ void tst_Print::questionSheet()
     for (const QString& line : worksheet) {
         if (line == "hexagon")
             continue;
-        const WorkedSolution solution = solved(line);
+        const WorkedSolution solution = solve(readProblem(line.split(u' '))); // as the window would copy it
         QVERIFY(inOrder(text, {QStringLiteral("%1. %2").arg(++number).arg(solution.caption)}, at));
         for (const WorkedSolution::Frame& frame : solution.frames) {
             QVERIFY2(!text.contains(QString(frame.caption).remove(u' ')), qPrintable(frame.caption));
@@ -186,7 +178,7 @@ void tst_Print::sameFileAnywhere()
     for (int i = 0; i < 2; ++i) {
         QTest::qWait(i * 1100);
         const QString name = m_dir.filePath(QStringLiteral("same%1.pdf").arg(i));
-        QCOMPARE(tessaro(environments[i] + QStringList{"--solve", "-", "--pdf", name, input()}).status, 2);
+        QCOMPARE(tessaro(environments[i] + QStringList{"--solve", "-", "--pdf", name, input}).status, 2);
         QFile file(name);
         QVERIFY(file.open(QIODevice::ReadOnly));
         files[i] = file.readAll();

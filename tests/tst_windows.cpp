@@ -162,21 +162,24 @@ void tst_Windows::boxesNamedByTheirLabels()
 }
 
 // After "Calculate" a screen reader is told each frame's result in words,
-// as the frame and its last line are named: "Volume, pi times R squared
-// times H: 37.68".
+// as the frame and its last line are named ("Volume, pi times R squared
+// times H: 37.68"), and finds the frames in that order.
 void tst_Windows::resultsAnnounced()
 {
     QFETCH(QString, picture);
     Calculator& form = open(calculatorWindow(picture));
     calculateExample(form);
     QStringList results;
+    int reached = -1; // the frames are told in reading order too
     for (QGroupBox* frame : framesLeftToRight(&form)) {
         QString last;
         for (StepLine* line : linesTopToBottom(frame)) {
             if (!line->caption().isEmpty())
                 last = QAccessible::queryAccessibleInterface(line)->text(QAccessible::Name);
         }
-        results << QAccessible::queryAccessibleInterface(frame)->text(QAccessible::Name) + ": " + last;
+        QAccessibleInterface* told = QAccessible::queryAccessibleInterface(frame);
+        results << told->text(QAccessible::Name) + ": " + last;
+        QVERIFY(std::exchange(reached, told->parent()->indexOfChild(told)) < reached);
     }
     QCOMPARE(announcement(&form), results.join("; "));
 }
