@@ -79,12 +79,9 @@ qsizetype numberLength(QStringView text)
 // The length of the name that starts the text: letters, then any digits ("pi", "s1").
 qsizetype nameLength(QStringView text)
 {
-    qsizetype i = 0;
-    while (i < text.size() && text[i].isLetter())
-        ++i;
-    while (isDigitAt(text, i))
-        ++i;
-    return i;
+    const auto letters = std::find_if_not(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
+    const auto digits = std::find_if_not(letters, text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    return digits - text.begin();
 }
 
 // The shown text as numbers, names and symbols; blanks only separate them.
