@@ -5,7 +5,6 @@
 #include <QTimer>
 #include <QWidget>
 
-
 // How the text reaches a screen reader. The obvious ways fail with Qt 6.4's
 // AT-SPI bridge: it sends every change of an accessible name or description
 // with the object itself where the new text belongs, and Orca 43 drops such

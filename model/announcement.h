@@ -23,7 +23,6 @@ void announceAfterTyping(QWidget* window, const QString& text);
 // What the window tells now, empty when it tells nothing.
 QString announcement(const QWidget* window);
 
-
 // Tells accessibility tools what the announcement is: a notification, in a
 // status bar of its own.
 QAccessibleInterface* accessibleAnnouncement(const QString& className, QObject* object);

@@ -38,11 +38,12 @@ private:
 
 // A label that keeps its size wraps its caption and shows only the lines
 // whose letters lie inside it (a descender may lose its lowest two rows at
-// its bottom edge, and blank rows under the last line may fall outside). A caption that does not fit is cut: the visible lines
-// carry as much of it as they can (breaking inside a word only where the
-// word alone is too wide) and the last one ends in "…", so that a cut
-// number never passes for a whole one. The whole caption is then the
-// label's tooltip and accessible description.
+// its bottom edge, and blank rows under the last line may fall outside). A
+// caption that does not fit is cut: the visible lines carry as much of it
+// as they can (breaking inside a word only where the word alone is too
+// wide) and the last one ends in "…", so that a cut number never passes for
+// a whole one. The whole caption is then the label's tooltip and
+// accessible description.
 void setWholeCaption(QLabel* label, const QString& caption);
 // Paints such a label when its caption does not fit; false when the
 // label's own painting shows the caption whole.
