@@ -99,8 +99,7 @@ void tst_Print::answerKey()
 {
     const QString file = m_dir.filePath("key.pdf");
     QCOMPARE(tessaro({"--solve", "-", "--pdf", file, input}).status, 2);
-    QCOMPARE(pages(file).first().first(), "Answerkey");
-    QVERIFY(pages(file).first().contains("2.Triangle")); // a page holds as many problems as fit
+    QVERIFY(pages(file).first().first() == "Answerkey" && pages(file).first().contains("2.Triangle")); // headed, full
     int number = 0;
     for (const QString& line : worksheet) {
         if (line == "hexagon")

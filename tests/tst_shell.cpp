@@ -438,7 +438,8 @@ void tst_Shell::windowsWithoutArguments()
 {
     QTemporaryDir temporary;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    for (const char* unset : {"XDG_RUNTIME_DIR", "QT_QPA_PLATFORM", "DISPLAY"}) // the platform comes from -platform
+        environment.remove(QString::fromLatin1(unset));
     environment.insert(QStringLiteral("TMPDIR"), temporary.path());
     environment.insert(QStringLiteral("HOME"), temporary.filePath(QStringLiteral("none")));
     QProcess program;
