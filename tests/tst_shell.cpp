@@ -349,6 +349,7 @@ void tst_Shell::commandLine_data()
         + program + "%1. Without windows: " + program + " --list, " + program
         + " --solve cone radius=3 height=4 slength=5\n";
     row("no display", {}, 2, "", noDisplay.arg(""));
+    row("no display for the platform asked for", {"-platform", "xcb"}, 2, "", noDisplay.arg(""));
     row("a display that cannot be opened", {"@QT_FATAL_WARNINGS=0", "-display", ":7349"}, 2, "", noDisplay.arg(""));
     row("no display, no virtual X server", {"@PATH=/none"}, 2, "",
         noDisplay.arg(" (install it first: sudo apt-get install xvfb xauth)"));
