@@ -73,29 +73,34 @@ test-sanitize: deps
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp:print_suppressions=0 \
 	  ctest --output-on-failure -j $(JOBS) -E '^a11y$$'
 
+# The bench, the picture and screenshot programs and the looks below start
+# Qt, which makes /tmp/runtime-USER where no runtime folder is named and
+# leaves it there: they are given one in the build tree.
+TOOL_ENV = XDG_RUNTIME_DIR=$(CURDIR)/$(BUILD_DIR)/runtime-tools
+
 # Times the number texts, a press of Calculate, the converters and start-up,
 # and prints a table; on a virtual X server unless BENCH_RUN says otherwise
 # (BENCH_RUN= for the current display).
 BENCH_RUN ?= xvfb-run -a -s '-screen 0 1280x1024x24'
 bench: deps configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target tessaro_bench
-	$(BENCH_RUN) $(BUILD_DIR)/bench/tessaro_bench
+	$(TOOL_ENV) $(BENCH_RUN) $(BUILD_DIR)/bench/tessaro_bench
 
 # Redraws every bitmap in resources/ with the picture program.
 pictures: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target tessaro-pictures
-	./$(BUILD_DIR)/tools/pictures/tessaro-pictures resources
+	$(TOOL_ENV) ./$(BUILD_DIR)/tools/pictures/tessaro-pictures resources
 
 # The README's screenshots, taken from the windows themselves.
 screenshots: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target tessaro-screenshots
-	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/tools/screenshots/tessaro-screenshots docs/screenshots menu cylinder
+	$(TOOL_ENV) QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/tools/screenshots/tessaro-screenshots docs/screenshots menu cylinder
 
 # The pictures in tests/looks/ that the tests compare the windows with, taken
 # again after a change to how the windows look; look at them before committing.
 looks: build
 	cd $(BUILD_DIR)/tests && for scale in 1 2; do \
-	  TESSARO_APPROVE_LOOKS=1 QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$$scale ./tst_windows looks || exit 1; done
+	  $(TOOL_ENV) TESSARO_APPROVE_LOOKS=1 QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$$scale ./tst_windows looks || exit 1; done
 
 # The program (stripped), its desktop entry, AppStream metadata, icons and
 # manual page under PREFIX, inside DESTDIR if given; `make uninstall` removes

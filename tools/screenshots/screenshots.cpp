@@ -18,6 +18,8 @@
 #include "app/frmmenu.h"
 #include "app/frmsplash.h"
 #include "figures/windowtable.h"
+#include "geometry/figure.h"
+#include "model/calculator.h"
 
 namespace {
 
@@ -34,14 +36,15 @@ bool save(Form& form, const QDir& directory, const QString& name)
     return saved;
 }
 
-// A calculator window with its worked example typed in and calculated.
+// A calculator window with its figure's worked example typed in and
+// calculated.
 Form& calculated(const CalculatorWindow& window)
 {
-    Form& form = window.show();
-    const QStringList example = QString::fromLatin1(window.example).split(u' ');
+    Calculator& form = window.show();
     const QList<Form::Entry> entries = form.entries();
-    for (qsizetype i = 0; i < example.size() && i < entries.size(); ++i)
-        entries[i].box->setText(example[i]);
+    qsizetype box = 0;
+    for (QStringView entry : window.figure.example)
+        entries.at(box++).box->setText(entry.toString());
     // Pressed, as a pupil presses it: the button has the focus.
     auto* calculate = form.findChild<QPushButton*>();
     calculate->click();
