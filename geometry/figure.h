@@ -87,7 +87,3 @@ private:
     WorkedSolution& m_solution;
     qsizetype m_frame = -1;
 };
-
-// The title of the message that a run-time error of the arithmetic ends a
-// working with: the program's name.
-inline const QString RuntimeErrorTitle = QStringLiteral("Tessaro");

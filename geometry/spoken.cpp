@@ -171,13 +171,10 @@ QString spokenText(QStringView shown)
 
 QString spokenCaption(QStringView caption)
 {
-    const qsizetype equals = caption.indexOf(u'=');
-    const QString name = equals < 0 ? QString() : caption.left(equals).toString().simplified();
-    const bool namesResult =
-        !name.isEmpty() && std::all_of(name.begin(), name.end(), [](QChar c) { return c.isLetter() || c == u' '; });
-    if (!namesResult)
+    const QString name = resultName(caption);
+    if (name.isEmpty())
         return spokenText(caption);
-    const QString formula = spokenText(caption.mid(equals + 1));
+    const QString formula = spokenText(caption.mid(caption.indexOf(u'=') + 1));
     return formula.isEmpty() ? name : name + QStringLiteral(", ") + formula;
 }
 

@@ -3,20 +3,31 @@
 #include <QJsonArray>
 #include <QJsonObject>
 
-namespace {
+#include <algorithm>
 
-QString shownEntry(const WorkedSolution::Entered& entered)
+QString resultName(QStringView caption)
 {
-    return entered.solvedFor ? QStringLiteral("solved for") : entered.entry;
+    const qsizetype equals = caption.indexOf(u'=');
+    const QString name = equals < 0 ? QString() : caption.left(equals).toString().simplified();
+    const bool letters = std::all_of(name.begin(), name.end(), [](QChar c) { return c.isLetter() || c == u' '; });
+    return letters ? name : QString();
 }
 
-} // namespace
+QString WorkedSolution::Entered::line() const
+{
+    return label + QStringLiteral(": ") + (solvedFor ? QStringLiteral("solved for") : entry);
+}
+
+QString WorkedSolution::Message::line() const
+{
+    return (title == RuntimeErrorTitle ? QString() : title + QStringLiteral(": ")) + text;
+}
 
 QString WorkedSolution::text() const
 {
     QStringList text{caption};
     for (const Entered& entered : entries)
-        text << entered.label + QStringLiteral(": ") + shownEntry(entered);
+        text << entered.line();
     for (const Frame& frame : frames)
         text << QString() << frame.caption << frame.lines;
     return text.join(u'\n') + u'\n';

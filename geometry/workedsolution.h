@@ -15,6 +15,15 @@
 
 class QJsonObject;
 
+// The title of the message that a run-time error of the arithmetic ends a
+// working with: the program's name.
+inline const QString RuntimeErrorTitle = QStringLiteral("Tessaro");
+
+// The name of what a frame works out, as its caption gives it before "="
+// ("Volume", "Surface Area"); empty where the caption names nothing, as
+// the Pythagorean theorem's equation.
+QString resultName(QStringView caption);
+
 struct WorkedSolution
 {
     struct Entered
@@ -23,6 +32,9 @@ struct WorkedSolution
         // What the box held; empty where the box is the one solved for.
         QString entry;
         bool solvedFor = false;
+
+        // "Label: entry", or "Label: solved for".
+        QString line() const;
     };
     struct Frame
     {
@@ -34,6 +46,11 @@ struct WorkedSolution
     {
         QString title;
         QString text;
+
+        // The message on one line: its text, after "Title: " where the
+        // title is a window's own (not that of a run-time error, which is
+        // the program's name).
+        QString line() const;
     };
 
     // The figure's name on the command line, e.g. "cone".

@@ -49,12 +49,33 @@ private:
     QLabel* label() const { return static_cast<QLabel*>(widget()); }
 };
 
+// The text of a control as a screen reader reads it: pieces by offset, and
+// its attributes (it has none) in one run over the whole text.
+class WholeText : public QAccessibleTextInterface
+{
+public:
+    QString text(int startOffset, int endOffset) const override
+    {
+        return startOffset > endOffset ? QString() : wholeText().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(wholeText().size()); }
+    QString attributes(int, int* startOffset, int* endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+
+protected:
+    virtual QString wholeText() const = 0;
+};
+
 // A text box told as Qt tells it, but for its text attributes. Qt gives the
 // attributes at an offset as a run from the offset to itself, holding no
 // character; Orca splits each line it speaks at those runs and so drops the
 // last character ("1" for 12, "2." for 2.5). A box has no attributes: one run
 // holds its whole text.
-class AccessibleBox : public QAccessibleWidget, public QAccessibleTextInterface, public QAccessibleEditableTextInterface
+class AccessibleBox : public QAccessibleWidget, public WholeText, public QAccessibleEditableTextInterface
 {
 public:
     explicit AccessibleBox(QLineEdit* box)
@@ -82,6 +103,7 @@ public:
         return state;
     }
 
+    using WholeText::text;
     QString text(QAccessible::Text kind) const override
     {
         return kind == QAccessible::Value ? box()->text() : QAccessibleWidget::text(kind);
@@ -95,19 +117,6 @@ public:
             QAccessibleWidget::setText(kind, text);
     }
 
-    QString attributes(int, int* startOffset, int* endOffset) const override
-    {
-        *startOffset = 0;
-        *endOffset = characterCount();
-        return {};
-    }
-
-    QString text(int startOffset, int endOffset) const override
-    {
-        return startOffset > endOffset ? QString() : box()->text().mid(startOffset, endOffset - startOffset);
-    }
-
-    int characterCount() const override { return int(box()->text().size()); }
     int cursorPosition() const override { return box()->cursorPosition(); }
     void setCursorPosition(int position) override { box()->setCursorPosition(position); }
     int selectionCount() const override { return box()->hasSelectedText() ? 1 : 0; }
@@ -161,6 +170,7 @@ public:
     }
 
 private:
+    QString wholeText() const override { return box()->text(); }
     QLineEdit* box() const { return static_cast<QLineEdit*>(widget()); }
 };
 
@@ -168,7 +178,7 @@ private:
 // convert from combo box Inches"). Qt names a list by its item alone, and
 // Orca asks for the item as the list's text or as the selected one of its
 // children, neither of which Qt's list gives: here the item is the text.
-class AccessibleList : public QAccessibleWidget, public QAccessibleTextInterface
+class AccessibleList : public QAccessibleWidget, public WholeText
 {
 public:
     explicit AccessibleList(QComboBox* list)
@@ -181,20 +191,10 @@ public:
         return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
                                                   : QAccessibleWidget::interface_cast(type);
     }
+    using WholeText::text;
     QString text(QAccessible::Text kind) const override
     {
         return kind == QAccessible::Value ? item() : QAccessibleWidget::text(kind);
-    }
-    QString text(int startOffset, int endOffset) const override
-    {
-        return startOffset > endOffset ? QString() : item().mid(startOffset, endOffset - startOffset);
-    }
-    int characterCount() const override { return int(item().size()); }
-    QString attributes(int, int* startOffset, int* endOffset) const override
-    {
-        *startOffset = 0;
-        *endOffset = characterCount();
-        return {};
     }
     int cursorPosition() const override { return 0; }
     void setCursorPosition(int) override { }
@@ -208,6 +208,7 @@ public:
     void scrollToSubstring(int, int) override { }
 
 private:
+    QString wholeText() const override { return item(); }
     QString item() const { return static_cast<QComboBox*>(widget())->currentText(); }
 };
 

@@ -4,13 +4,13 @@
 // describes wrongly or not at all: a window is a window with its title (not
 // a filler); a step line is named by its own caption, an empty one by
 // nothing (not by its frame's caption); a label with a name of its own
-// carries its caption as its description where it has none of its own
-// (a converter's result is named by its value and described by its
-// converter), and one that shows what is
-// calculated from a box ("calculatedFrom" names the box) is controlled by
-// that box; a plain container with a name is a group of that name; a
-// drop-down list with a name is told by it, then by its item; a text box
-// tells its text in one run of attributes.
+// carries its caption as its description where it has none of its own (a
+// converter's result is named by its value and described by its
+// converter), and one that shows what is calculated from a box
+// ("calculatedFrom" names the box) is controlled by that box; a plain
+// container with a name is a group of that name; a drop-down list with a
+// name is told by it, then by its item; a text box tells its text in one
+// run of attributes.
 
 class QAccessibleInterface;
 class QObject;

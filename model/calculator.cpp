@@ -47,6 +47,7 @@ void Calculator::bind(const QList<QLineEdit*>& boxes, QPushButton* calculate, co
     for (qsizetype i = 0; i < frames.size(); ++i) {
         frames[i]->setTitle(m_solution.frames[i].caption);
         frames[i]->setAccessibleName(spokenCaption(m_solution.frames[i].caption));
+        m_frameLines << linesTopToBottom(frames[i]);
     }
 
     const QStringList captions = m_figure.optionCaptions();
@@ -72,17 +73,13 @@ void Calculator::bind(const QList<QLineEdit*>& boxes, QPushButton* calculate, co
 void Calculator::solveFor(qsizetype option)
 {
     const qsizetype solved = m_figure.boxSolvedFor(option);
-    QStringList given;
-    for (qsizetype box = 0; box < m_boxes.size(); ++box) {
+    QStringList given = m_figure.boxLabels();
+    const QString solvedFor = given.takeAt(solved);
+    for (qsizetype box = 0; box < m_boxes.size(); ++box)
         m_boxes[box]->setEnabled(box != solved);
-        if (box != solved)
-            given << m_figure.boxLabels()[box];
-    }
     tell(QString());
     if (isVisible())
-        announce(this,
-                 QStringLiteral("Solving for %1 from %2")
-                     .arg(m_figure.boxLabels()[solved], given.join(QStringLiteral(" and "))));
+        announce(this, QStringLiteral("Solving for %1 from %2").arg(solvedFor, given.join(QStringLiteral(" and "))));
 }
 
 // Tells the results, or withdraws them with an empty text; "Calculate"
@@ -120,9 +117,8 @@ void Calculator::calculate()
 void Calculator::showSolution(const WorkedSolution& solution)
 {
     m_solution = solution;
-    const QList<QGroupBox*> frames = framesLeftToRight(this);
-    for (qsizetype i = 0; i < frames.size(); ++i) {
-        const QList<StepLine*> lines = linesTopToBottom(frames[i]);
+    for (qsizetype i = 0; i < m_frameLines.size(); ++i) {
+        const QList<StepLine*>& lines = m_frameLines[i];
         for (qsizetype j = 0; j < lines.size(); ++j) {
             lines[j]->setCaption(solution.frames[i].lines.value(j));
             lines[j]->setAccessibleName(spokenText(lines[j]->caption()));
@@ -135,7 +131,10 @@ void Calculator::showSolution(const WorkedSolution& solution)
 
 QList<StepLine*> Calculator::stepLines() const
 {
-    return stepLinesInReadingOrder(this);
+    QList<StepLine*> lines;
+    for (const QList<StepLine*>& frame : m_frameLines)
+        lines << frame;
+    return lines;
 }
 
 void Calculator::addCopyAndPrint()

@@ -52,5 +52,7 @@ private:
     QList<QLineEdit*> m_boxes;
     QPushButton* m_calculate = nullptr;
     QList<QRadioButton*> m_options;
+    // Each frame's step lines, frames and lines in reading order.
+    QList<QList<StepLine*>> m_frameLines;
     WorkedSolution m_solution;
 };

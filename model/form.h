@@ -5,11 +5,10 @@
 //
 // A window class derives from Form, builds its controls from its .ui
 // definition in the constructor and connects its handlers there with
-// onClick/onChange. load() applies the rest of the definition (see
+// onClick. load() applies the rest of the definition (see
 // definition.h) and runs Form_Load. showForm<F>() creates, loads and shows
 // the single instance.
 
-#include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
@@ -68,29 +67,11 @@ protected:
     {
         connect(button, &QPushButton::clicked, this, [this, handler] { run(handler); });
     }
-    // An option button's Click: it became selected, by the user or by code.
-    template <class F> void onClick(QRadioButton* option, void (F::*handler)())
-    {
-        connect(option, &QRadioButton::toggled, this, [this, handler](bool selected) {
-            if (selected)
-                run(handler);
-        });
-    }
-    // A list's Click: an item was selected, by the user or by code.
-    template <class F> void onClick(QComboBox* list, void (F::*handler)())
-    {
-        connect(list, &QComboBox::currentIndexChanged, this, [this, handler] { run(handler); });
-    }
     // A picture's Click; the picture becomes a stop of the Tab key.
     void onClick(ImageBox* image, const std::function<void()>& handler)
     {
         image->setFocusPolicy(Qt::TabFocus);
         connect(image, &ImageBox::clicked, this, [this, handler] { runHandler(handler); });
-    }
-    // A text box's Change: its text changed, by the user or by code.
-    template <class F> void onChange(QLineEdit* box, void (F::*handler)())
-    {
-        connect(box, &QLineEdit::textChanged, this, [this, handler] { run(handler); });
     }
 
     void paintEvent(QPaintEvent* event) override;

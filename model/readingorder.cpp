@@ -20,14 +20,6 @@ QList<StepLine*> linesTopToBottom(const QGroupBox* frame)
     return lines;
 }
 
-QList<StepLine*> stepLinesInReadingOrder(const QWidget* window)
-{
-    QList<StepLine*> lines;
-    for (const QGroupBox* frame : framesLeftToRight(window))
-        lines << linesTopToBottom(frame);
-    return lines;
-}
-
 namespace {
 
 template <class W> void stackInOrder(const QList<W*>& order)

@@ -11,8 +11,6 @@ class StepLine;
 
 QList<QGroupBox*> framesLeftToRight(const QWidget* window);
 QList<StepLine*> linesTopToBottom(const QGroupBox* frame);
-// Every step line of the window in reading order.
-QList<StepLine*> stepLinesInReadingOrder(const QWidget* window);
 // Puts the frames and each frame's lines in reading order among their
 // siblings: the order in which accessibility tools list them. Frames do not
 // overlap one another, nor lines, so nothing looks different.

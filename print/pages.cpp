@@ -111,9 +111,7 @@ QString toFind(const WorkedSolution& solution)
 {
     QStringList names;
     for (const WorkedSolution::Frame& frame : solution.frames) {
-        const QString name = frame.caption.section(u'=', 0, 0).trimmed();
-        if (frame.caption.contains(u'=')
-            && std::all_of(name.begin(), name.end(), [](QChar c) { return c.isLetter() || c == u' '; }))
+        if (const QString name = resultName(frame.caption); !name.isEmpty())
             names << name;
     }
     for (const WorkedSolution::Entered& entered : solution.entries) {
@@ -135,8 +133,7 @@ Block blockFor(const Setter& setter, const PrintedProblem& problem, int number, 
     for (const WorkedSolution::Entered& entered : solution.entries) {
         if (sheet == Sheet::Questions && entered.solvedFor)
             continue;
-        const QString entry = entered.solvedFor ? QStringLiteral("solved for") : entered.entry;
-        block.pieces << Piece{entered.label + QStringLiteral(": ") + entry, text, std::exchange(space, 0)};
+        block.pieces << Piece{entered.line(), text, std::exchange(space, 0)};
     }
     if (problem.figure->usesPi)
         block.pieces << Piece{QStringLiteral("Here pi is 3.14."), text, std::exchange(space, 0)};
@@ -149,12 +146,8 @@ Block blockFor(const Setter& setter, const PrintedProblem& problem, int number, 
             for (const QString& line : frame.lines)
                 block.pieces << Piece{line, text};
         }
-        if (solution.message) {
-            const bool own = solution.message->title == RuntimeErrorTitle;
-            block.pieces << Piece{(own ? QString() : solution.message->title + QStringLiteral(": "))
-                                      + solution.message->text,
-                                  bold, setter.points(Gap)};
-        }
+        if (solution.message)
+            block.pieces << Piece{solution.message->line(), bold, setter.points(Gap)};
     }
     return block;
 }

@@ -105,13 +105,6 @@ QString output(const WorkedSolution& solution, bool json, qsizetype line)
     return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) + u'\n';
 }
 
-// A message of the window: its box's title and text; the program's own
-// title is the "tessaro: " the line starts with.
-QString shown(const WorkedSolution::Message& message)
-{
-    return (message.title == RuntimeErrorTitle ? QString() : message.title + QStringLiteral(": ")) + message.text;
-}
-
 // Where the worked solutions go: standard output, as text or as JSON
 // lines, or the pages of a PDF file.
 struct Destination
@@ -140,7 +133,7 @@ int deliver(const Problem& problem, const WorkedSolution& solution, Destination&
     if (!solution.message)
         return 0;
     const QString where = line > 0 ? QStringLiteral("line %1: ").arg(line) : QString();
-    err << "tessaro: " << where << shown(*solution.message) << '\n';
+    err << "tessaro: " << where << solution.message->line() << '\n';
     return 1;
 }
 
